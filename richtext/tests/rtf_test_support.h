@@ -1,0 +1,88 @@
+#pragma once
+// Helpers shared by the RTF tests: a readable summary of a QTextDocument's
+// text and formatting, so that two documents compare in one assertion.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <ostream>
+
+namespace richtext::test {
+
+inline QString describeFragment(const QTextFragment &fragment)
+{
+    const QTextCharFormat f = fragment.charFormat();
+    QStringList families = f.fontFamilies().toStringList();
+    QString text = fragment.text();
+    text.replace(QChar::LineSeparator, QLatin1String("<br>"));
+    text.replace(QLatin1Char('\t'), QLatin1String("<tab>"));
+    QString flags;
+    if (f.fontWeight() >= QFont::DemiBold) flags += QLatin1Char('B');
+    if (f.fontItalic()) flags += QLatin1Char('I');
+    if (f.fontUnderline()) flags += QLatin1Char('U');
+    if (f.fontStrikeOut()) flags += QLatin1Char('S');
+    QString colour = f.foreground().style() == Qt::NoBrush ? QStringLiteral("auto")
+                                                          : f.foreground().color().name();
+    return QStringLiteral("[%1|%2 %3pt %4 %5]")
+        .arg(text, families.value(0), QString::number(f.fontPointSize()), flags, colour);
+}
+
+inline QString alignmentName(Qt::Alignment a)
+{
+    a &= Qt::AlignHorizontal_Mask;
+    if (a & Qt::AlignHCenter) return QStringLiteral("centre");
+    if (a & Qt::AlignJustify) return QStringLiteral("justify");
+    if (a & Qt::AlignRight) return QStringLiteral("right");
+    return QStringLiteral("left");
+}
+
+inline QString listName(const QTextBlock &block)
+{
+    const QTextList *list = block.textList();
+    if (!list) return QString();
+    switch (list->format().style()) {
+    case QTextListFormat::ListDecimal: return QStringLiteral(" list:decimal");
+    case QTextListFormat::ListLowerAlpha: return QStringLiteral(" list:alpha");
+    case QTextListFormat::ListUpperAlpha: return QStringLiteral(" list:ALPHA");
+    case QTextListFormat::ListLowerRoman: return QStringLiteral(" list:roman");
+    case QTextListFormat::ListUpperRoman: return QStringLiteral(" list:ROMAN");
+    default: return QStringLiteral(" list:bullet");
+    }
+}
+
+// One line per paragraph: alignment, list, then each run with its format.
+inline QStringList describe(const QTextDocument &doc)
+{
+    QStringList lines;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        QString line = alignmentName(b.blockFormat().alignment()) + listName(b) + QLatin1Char(':');
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            line += describeFragment(it.fragment());
+        lines << line;
+    }
+    return lines;
+}
+
+// Paragraph texts only.
+inline QStringList paragraphs(const QTextDocument &doc)
+{
+    QStringList out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        out << b.text();
+    return out;
+}
+
+} // namespace richtext::test
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString &s, std::ostream *os) { *os << s.toStdString(); }
+inline void PrintTo(const QStringList &l, std::ostream *os)
+{
+    for (const QString &s : l)
+        *os << "\n    " << s.toStdString();
+}
+QT_END_NAMESPACE
