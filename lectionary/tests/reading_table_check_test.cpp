@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "bible_reader.h"
 #include "reading_tables.h"
 #include "reference_parts.h"
 
@@ -280,6 +284,33 @@ TEST(ReadingTableCheck, RangesRunForward) {
 TEST(ReadingTableCheck, IsaiahIsSpelledOut) {
   for (const auto& row : ReadingTable())
     EXPECT_EQ(std::string(row.Reference).find("Isaih"), std::string::npos) << row.Key;
+}
+
+// With the Bible files of the set-up (KAL_BIN_DIR), every part of every
+// reading reads as text from the file its section opens.
+TEST(ReadingTableCheck, EveryPartReadsFromTheBibleFiles) {
+  const char* dir = std::getenv("KAL_BIN_DIR");
+  if (!dir || !std::filesystem::exists(std::filesystem::path(dir) / "Apoc.dat"))
+    GTEST_SKIP() << "no Bible files (set KAL_BIN_DIR to the program folder)";
+  BibleReader reader{std::filesystem::path(dir)};
+  for (BibleFile file : {BibleFile::OldTestament, BibleFile::NewTestament, BibleFile::Apocrypha}) {
+    ASSERT_TRUE(reader.OpenBibleFile(BibleFileName(file))) << BibleFileName(file);
+    int readings = 0;
+    for (const auto& row : ReadingTable()) {
+      if (FileOfReading(row.Key) != file) continue;
+      ++readings;
+      std::string number = "1";
+      while (!number.empty()) {
+        const VerseRangeRow* part = FindVerseRange(std::string(row.Key) + "," + number);
+        ASSERT_NE(part, nullptr);
+        EXPECT_FALSE(reader.ReadPassage(row.Book, part->StartChapter, part->StartVerse, part->EndChapter,
+                                        part->EndVerse, false, false).empty())
+            << part->Key << " (" << row.Reference << ") in " << BibleFileName(file);
+        number = part->Next;
+      }
+    }
+    std::printf("%s: %d readings\n", BibleFileName(file), readings);
+  }
 }
 
 }  // namespace
