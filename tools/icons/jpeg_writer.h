@@ -1,0 +1,19 @@
+// JPEG/JFIF encoding of the drawn pictures (the tool encodes; the program
+// only ever decodes).
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+namespace icons {
+
+// Fine grain of an aged gesso ground, the same for the same seed.
+void AddGrain(QImage& image, uint64_t seed, int amplitude);
+
+QByteArray EncodeJpeg(const QImage& image, int quality);
+
+// The highest quality from 95 down (in steps of 3) whose file is at most
+// maxBytes. Deterministic.
+QByteArray EncodeJpegWithin(const QImage& image, int maxBytes);
+
+}  // namespace icons
