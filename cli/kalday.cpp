@@ -1,0 +1,47 @@
+#include "kalday.h"
+
+#include "date_args.h"
+#include "day_context.h"
+#include "json_writer.h"
+#include "options.h"
+#include "print_day.h"
+#include "print_easter.h"
+
+namespace kalday {
+
+int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              kal::DayNumber today) {
+  const ParsedOptions parsed = ParseOptions(args);
+  if (!parsed.error.empty()) {
+    err << "kalday: " << parsed.error << "\n";
+    return 2;
+  }
+  const Options& options = parsed.options;
+  if (options.help) {
+    PrintHelp(out);
+    return 0;
+  }
+
+  // Commands that are not about one day.
+  if (options.easterYear) return PrintEaster(options, out, err);
+
+  const DayChoice choice = ChooseDay(options, today);
+  if (!choice.error.empty()) {
+    err << "kalday: " << choice.error << "\n";
+    return 2;
+  }
+  const DayContext context{options, choice.day, options.mode};
+
+  // Each feature of the day adds its part, as text or as fields of one object.
+  if (options.json) {
+    JsonWriter json(out);
+    json.BeginObject();
+    WriteDayJson(context, json);
+    json.EndObject();
+  } else {
+    PrintDayText(context, out);
+  }
+  return 0;
+}
+
+}  // namespace kalday

@@ -1,0 +1,15 @@
+#include <exception>
+#include <iostream>
+
+#include "date_args.h"
+#include "kalday.h"
+
+int main(int argc, char** argv) {
+  try {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return kalday::RunKalday(args, std::cout, std::cerr, kalday::Today());
+  } catch (const std::exception& e) {
+    std::cerr << "kalday: " << e.what() << "\n";
+    return 1;
+  }
+}

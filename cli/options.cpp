@@ -1,0 +1,128 @@
+#include "options.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kalday {
+namespace {
+
+std::string SetMode(Options& o, kal::CalendarMode mode, const char* name) {
+  if (o.modeOption && *o.modeOption != name) return "--old and --new cannot be used together";
+  o.mode = mode;
+  o.modeOption = name;
+  return {};
+}
+
+constexpr std::array kOptions = std::to_array<OptionSpec>({
+    {"--date", "YYYY-MM-DD",
+     "The day to show, on the calendar chosen by --old or --new (default: today).",
+     [](Options& o, const std::string& v) { o.date = v; return std::string(); }},
+    {"--old", "",
+     "Old (Julian) calendar: --date is a Julian date, and the day is named and its fasting "
+     "rule found by the Julian month and day. Accepted from 1900-03-01 to 2084-02-28.",
+     [](Options& o, const std::string&) { return SetMode(o, kal::CalendarMode::Old, "--old"); }},
+    {"--new", "",
+     "New (civil, Gregorian) calendar; the default. Dates from 1583-01-01 to 9999-12-31.",
+     [](Options& o, const std::string&) { return SetMode(o, kal::CalendarMode::New, "--new"); }},
+    {"--json", "",
+     "Print one JSON object instead of text. Day keys: dateTitle, infoText, fastingText, tone, "
+     "zacchaeusId, dateKey, newDate, julianDate, pascha, westernEaster, monthText, yearText, "
+     "substituteIconKey. With --easter: westernEaster, pascha.",
+     [](Options& o, const std::string&) { o.json = true; return std::string(); }},
+    {"--easter", "YEAR",
+     "Print the dates of Western Easter and of Pascha (Orthodox Easter) in YEAR, both on the "
+     "civil calendar, Western Easter first. YEAR from 1583 to 9999.",
+     [](Options& o, const std::string& v) { o.easterYear = v; return std::string(); }},
+    {"--help", "", "Print this help and exit.",
+     [](Options& o, const std::string&) { o.help = true; return std::string(); }},
+});
+
+const OptionSpec* Find(std::string_view name) {
+  const auto it = std::find_if(kOptions.begin(), kOptions.end(),
+                               [&](const OptionSpec& spec) { return spec.name == name; });
+  return it == kOptions.end() ? nullptr : &*it;
+}
+
+// Checks between options, once all are read.
+std::string CheckCombination(const Options& o) {
+  if (o.easterYear && o.date) return "--easter and --date cannot be used together";
+  return {};
+}
+
+}  // namespace
+
+std::span<const OptionSpec> OptionTable() { return kOptions; }
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args) {
+  ParsedOptions parsed;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> value;
+    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+      value = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    const OptionSpec* spec = Find(name);
+    if (spec == nullptr) {
+      parsed.error = name.rfind("-", 0) == 0 ? "unknown option " + name + " (see kalday --help)"
+                                              : "unexpected argument \"" + name + "\" (see kalday --help)";
+      return parsed;
+    }
+    if (spec->argument.empty()) {
+      if (value) {
+        parsed.error = name + " takes no value";
+        return parsed;
+      }
+    } else if (!value) {
+      if (i + 1 >= args.size()) {
+        parsed.error = name + " needs a value: " + std::string(spec->argument);
+        return parsed;
+      }
+      value = args[++i];
+    }
+    if (std::string error = spec->apply(parsed.options, value.value_or("")); !error.empty()) {
+      parsed.error = std::move(error);
+      return parsed;
+    }
+  }
+  parsed.error = CheckCombination(parsed.options);
+  return parsed;
+}
+
+void PrintHelp(std::ostream& out) {
+  out << "Usage: kalday [--date YYYY-MM-DD] [--old|--new] [--json]\n"
+         "       kalday --easter YEAR [--json]\n"
+         "\n"
+         "Prints the page summary of a day of the Orthodox church calendar: the date title, the\n"
+         "name of the day in the church year with its tone and fasting rule, its place in the\n"
+         "movable cycle (days since Zacchaeus Sunday), the date key, the day on both calendars,\n"
+         "Pascha and Western Easter of its church year, and the key of the icon that stands\n"
+         "for the day.\n"
+         "\n"
+         "Options:\n";
+  for (const OptionSpec& spec : kOptions) {
+    std::string head = "  " + std::string(spec.name);
+    if (!spec.argument.empty()) head += " " + std::string(spec.argument);
+    out << head << "\n";
+    // Wrap the help text at 78 columns, indented by six.
+    std::string line = "     ";
+    std::string_view text = spec.help;
+    while (!text.empty()) {
+      const auto space = text.find(' ');
+      const std::string_view word = text.substr(0, space);
+      if (line.size() + 1 + word.size() > 78 && line.size() > 5) {
+        out << line << "\n";
+        line = "     ";
+      }
+      line += " ";
+      line += word;
+      text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    }
+    out << line << "\n";
+  }
+  out << "\n"
+         "A date that does not exist, or an Old-calendar date outside the supported range, is\n"
+         "reported on one line and kalday exits with status 2.\n";
+}
+
+}  // namespace kalday
