@@ -48,6 +48,11 @@ struct ConversionCase {
   YearMonthDay shiftedOld;
 };
 
+void PrintTo(const ConversionCase& c, std::ostream* os) {
+  PrintTo(c.newDate, os);
+  *os << " new";
+}
+
 class ConversionTest : public testing::TestWithParam<ConversionCase> {};
 
 TEST_P(ConversionTest, NewToOldAndBack) {

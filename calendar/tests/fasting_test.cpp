@@ -14,6 +14,11 @@ struct DatedCase {
   std::string text;
 };
 
+void PrintTo(const DatedCase& c, std::ostream* os) {
+  PrintTo(c.date, os);
+  *os << (c.mode == CalendarMode::Old ? " old" : " new");
+}
+
 class FastingByDateTest : public testing::TestWithParam<DatedCase> {};
 
 TEST_P(FastingByDateTest, Text) {

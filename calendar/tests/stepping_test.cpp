@@ -61,6 +61,11 @@ struct OldStepCase {
   YearMonthDay after;  // shifted, when not refused
 };
 
+void PrintTo(const OldStepCase& c, std::ostream* os) {
+  PrintTo(c.shifted, os);
+  *os << " step " << static_cast<int>(c.step);
+}
+
 class OldCalendarStepTest : public testing::TestWithParam<OldStepCase> {};
 
 TEST_P(OldCalendarStepTest, RefusesToLeaveTheRange) {

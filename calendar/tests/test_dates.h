@@ -1,6 +1,8 @@
 // Small helpers shared by the calendar tests.
 #pragma once
 
+#include <ostream>
+
 #include "calendar/calendar.h"
 
 namespace kal::test {
@@ -15,3 +17,8 @@ inline SelectedDay JulianDay(int y, int m, int d) {
 }
 
 }  // namespace kal::test
+
+namespace kal {
+// Readable dates in test names and failure messages.
+inline void PrintTo(const YearMonthDay& d, std::ostream* os) { *os << d.year << '-' << d.month << '-' << d.day; }
+}  // namespace kal
