@@ -13,7 +13,7 @@ std::string SetMode(Options& o, kal::CalendarMode mode, const char* name) {
   return {};
 }
 
-constexpr std::array kOptions = std::to_array<OptionSpec>({
+constexpr std::array kOptions = std::to_array<OptionEntry>({
     {"--date", "YYYY-MM-DD",
      "The day to show, on the calendar chosen by --old or --new (default: today).",
      [](Options& o, const std::string& v) { o.date = v; return std::string(); }},
@@ -37,9 +37,9 @@ constexpr std::array kOptions = std::to_array<OptionSpec>({
      [](Options& o, const std::string&) { o.help = true; return std::string(); }},
 });
 
-const OptionSpec* Find(std::string_view name) {
+const OptionEntry* Find(std::string_view name) {
   const auto it = std::find_if(kOptions.begin(), kOptions.end(),
-                               [&](const OptionSpec& spec) { return spec.name == name; });
+                               [&](const OptionEntry& entry) { return entry.name == name; });
   return it == kOptions.end() ? nullptr : &*it;
 }
 
@@ -51,7 +51,7 @@ std::string CheckCombination(const Options& o) {
 
 }  // namespace
 
-std::span<const OptionSpec> OptionTable() { return kOptions; }
+std::span<const OptionEntry> OptionTable() { return kOptions; }
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
@@ -62,25 +62,25 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       value = name.substr(eq + 1);
       name.resize(eq);
     }
-    const OptionSpec* spec = Find(name);
-    if (spec == nullptr) {
+    const OptionEntry* entry = Find(name);
+    if (entry == nullptr) {
       parsed.error = name.rfind("-", 0) == 0 ? "unknown option " + name + " (see kalday --help)"
                                               : "unexpected argument \"" + name + "\" (see kalday --help)";
       return parsed;
     }
-    if (spec->argument.empty()) {
+    if (entry->argument.empty()) {
       if (value) {
         parsed.error = name + " takes no value";
         return parsed;
       }
     } else if (!value) {
       if (i + 1 >= args.size()) {
-        parsed.error = name + " needs a value: " + std::string(spec->argument);
+        parsed.error = name + " needs a value: " + std::string(entry->argument);
         return parsed;
       }
       value = args[++i];
     }
-    if (std::string error = spec->apply(parsed.options, value.value_or("")); !error.empty()) {
+    if (std::string error = entry->apply(parsed.options, value.value_or("")); !error.empty()) {
       parsed.error = std::move(error);
       return parsed;
     }
@@ -100,13 +100,13 @@ void PrintHelp(std::ostream& out) {
          "for the day.\n"
          "\n"
          "Options:\n";
-  for (const OptionSpec& spec : kOptions) {
-    std::string head = "  " + std::string(spec.name);
-    if (!spec.argument.empty()) head += " " + std::string(spec.argument);
+  for (const OptionEntry& entry : kOptions) {
+    std::string head = "  " + std::string(entry.name);
+    if (!entry.argument.empty()) head += " " + std::string(entry.argument);
     out << head << "\n";
     // Wrap the help text at 78 columns, indented by six.
     std::string line = "     ";
-    std::string_view text = spec.help;
+    std::string_view text = entry.help;
     while (!text.empty()) {
       const auto space = text.find(' ');
       const std::string_view word = text.substr(0, space);

@@ -23,7 +23,7 @@ struct Options {
   bool help = false;
 };
 
-struct OptionSpec {
+struct OptionEntry {
   std::string_view name;      // "--date"
   std::string_view argument;  // "YYYY-MM-DD"; empty for a flag
   std::string_view help;
@@ -31,7 +31,7 @@ struct OptionSpec {
   std::string (*apply)(Options& options, const std::string& value);
 };
 
-std::span<const OptionSpec> OptionTable();
+std::span<const OptionEntry> OptionTable();
 
 struct ParsedOptions {
   Options options;

@@ -48,7 +48,7 @@ std::string TrimLeft(const std::string& text) {
 void PrintDayText(const DayContext& context, std::ostream& out) {
   const DaySummary s = Summarise(context);
   const auto row = [&out](const char* label, const std::string& value) {
-    out << std::left << std::setw(18) << label << value << '\n';
+    out << std::left << std::setw(22) << label << value << '\n';
   };
   out << s.dateTitle << '\n' << s.infoText << '\n';
   row("Fasting:", s.fastingText.empty() ? "(no fasting rule)" : TrimLeft(s.fastingText));
@@ -59,7 +59,7 @@ void PrintDayText(const DayContext& context, std::ostream& out) {
   row("Julian date:", s.julianDate);
   row("Pascha:", s.pascha);
   row("Western Easter:", s.westernEaster);
-  row("Icon key:", std::to_string(s.substituteIconKey));
+  row("Substitute icon key:", std::to_string(s.substituteIconKey));
 }
 
 void WriteDayJson(const DayContext& context, JsonWriter& json) {

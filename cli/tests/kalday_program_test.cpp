@@ -29,11 +29,13 @@ std::string Slurp(const fs::path& path) {
 }
 
 Result RunProgram(const std::string& args) {
-  const char* binDir = std::getenv("KAL_BIN_DIR");
-  if (binDir == nullptr) ADD_FAILURE() << "KAL_BIN_DIR is not set";
+  // CTest names the program's folder; run by hand, it is build/bin beside build/tests.
+  const char* fromEnv = std::getenv("KAL_BIN_DIR");
+  const fs::path binDir =
+      fromEnv ? fs::path(fromEnv) : fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "bin";
   const fs::path dir = fs::temp_directory_path() / ("kalday_test_" + std::to_string(::getpid()));
   fs::create_directories(dir);
-  const std::string command = "'" + (fs::path(binDir ? binDir : ".") / "kalday").string() + "' " + args +
+  const std::string command = "'" + (binDir / "kalday").string() + "' " + args +
                               " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
   const int raw = std::system(command.c_str());
   Result result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir / "out"), Slurp(dir / "err")};

@@ -89,15 +89,15 @@ TEST(KaldayTest, TextSummary) {
   EXPECT_EQ(run.out,
             "Wednesday, May 13, 2020\n"
             "Mid-Pentecost   Tone 3   Fast Day   Fish, wine and oil allowed\n"
-            "Fasting:          Fast Day   Fish, wine and oil allowed\n"
-            "Tone:             3\n"
-            "ZacchaeusID:      101\n"
-            "Date key:         05/13\n"
-            "New date:         2020-05-13\n"
-            "Julian date:      2020-04-30\n"
-            "Pascha:           2020-04-19\n"
-            "Western Easter:   2020-04-12\n"
-            "Icon key:         3\n");
+            "Fasting:              Fast Day   Fish, wine and oil allowed\n"
+            "Tone:                 3\n"
+            "ZacchaeusID:          101\n"
+            "Date key:             05/13\n"
+            "New date:             2020-05-13\n"
+            "Julian date:          2020-04-30\n"
+            "Pascha:               2020-04-19\n"
+            "Western Easter:       2020-04-12\n"
+            "Substitute icon key:  3\n");
   EXPECT_EQ(run.err, "");
 }
 
