@@ -16,6 +16,9 @@ const QColor kCinnabar(178, 42, 30), kCarmine(134, 24, 40), kOchre(196, 138, 52)
 
 const QColor kGarments[] = {kCinnabar, kCarmine, kOchre, kMalachite, kAzure, kLapis, kOlive, kPurple, kRose, kSlate,
                             kIvory, kOxblood, kUmber};
+// Phelonion silks of hierarchs.
+const QColor kVestments[] = {kIvory, kRose, kOchre.lighter(120), QColor(150, 180, 210), QColor(170, 200, 160),
+                             kCinnabar, QColor(150, 90, 130), QColor(220, 190, 110), QColor(200, 200, 206)};
 const QColor kHair[] = {QColor(60, 40, 26), QColor(40, 30, 24), QColor(120, 84, 50), QColor(150, 146, 136),
                         QColor(214, 210, 200), QColor(86, 60, 36)};
 const QColor kFlesh[] = {QColor(206, 150, 96), QColor(196, 138, 86), QColor(214, 164, 110), QColor(186, 128, 80)};
@@ -314,14 +317,24 @@ void DrawVestment(QPainter& p, const Figure& f) {
   switch (f.vestment) {
     case Vestment::Hierarch: {
       // Phelonion strewn with crosses, the white omophorion over it.
+      // Strewn crosses, crosses in roundels, or plain silk with gilt seams.
       p.setPen(Line(Darker(f.under, 150), 1.0 * f.s));
-      const double step = 9 * f.s;
+      const double step = (f.pattern == 1 ? 13 : 9) * f.s;
       int row = 0;
-      for (double y = f.hy + 22 * f.s; y < f.bottom; y += step, ++row)
+      for (double y = f.hy + 22 * f.s; f.pattern != 2 && y < f.bottom; y += step, ++row)
         for (double x = f.cx - 50 * f.s + (row % 2) * step / 2; x < f.cx + 50 * f.s; x += step) {
+          if (f.pattern == 1) {
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(x, y), 4.5 * f.s, 4.5 * f.s);
+          }
           p.drawLine(QPointF(x - 2 * f.s, y), QPointF(x + 2 * f.s, y));
           p.drawLine(QPointF(x, y - 2 * f.s), QPointF(x, y + 2 * f.s));
         }
+      if (f.pattern == 2) {
+        p.setPen(Line(kGold, 2.0 * f.s));
+        p.drawLine(P(f, -30, 30), P(f, -36, 140));
+        p.drawLine(P(f, 30, 30), P(f, 36, 140));
+      }
       QPainterPath omophorion;
       omophorion.moveTo(P(f, -34, 30));
       omophorion.quadTo(P(f, 0, 52), P(f, 34, 30));
@@ -448,7 +461,8 @@ Figure MakeFigure(Variation& v, Vestment vestment, double cx, double hy, double 
   f.punchedHalo = v.Chance(0.5);
   switch (vestment) {
     case Vestment::Hierarch:
-      f.under = Vary(v, v.Chance(0.5) ? kIvory : (v.Chance(0.5) ? kRose : kOchre.lighter(120)));
+      f.under = Vary(v, v.Pick(kVestments));
+      f.pattern = v.Below(3);
       f.attribute = Attribute::Book;
       f.hairStyle = 1 + v.Below(2);
       f.beardStyle = 1 + v.Below(4);

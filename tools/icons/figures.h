@@ -22,6 +22,7 @@ struct Figure {
   QColor under, over, flesh, hair, beard, halo, haloRing;
   int hairStyle = 0;   // 0 full, 1 high forehead, 2 bald crown, 3 long
   int beardStyle = 0;  // 0 none, 1 short, 2 round, 3 pointed, 4 long
+  int pattern = 0;     // of a hierarch's phelonion
   bool blessRight = true;
   bool punchedHalo = false;
   bool crossHalo = false;

@@ -91,26 +91,31 @@ double PaintInscription(QPainter& p, Variation& v, QRectF field, const QString& 
   return band.top();
 }
 
-// Whether a saint's name reads as a woman's: the usual endings of women's
-// names, or words that say so.
+// Whether the first saint named is a woman: words before the first name
+// that say so ("VIRGIN-MARTYR", "NUN"), women's names, or the usual endings
+// of women's names.
 bool IsWoman(const QString& caption) {
-  static const char* words[] = {"VIRGIN", "NUN", "ABBESS", "MOTHER", "SISTER", "EMPRESS", "QUEEN", "PRINCESS",
-                                "MYRRHBEARER", "MYRRH-BEARING", "WOMEN", "PROPHETESS", "WIFE", "DAUGHTER"};
+  static const QStringList womenWords = {"VIRGIN", "VIRGIN-MARTYR", "NUN", "ABBESS", "EMPRESS", "QUEEN",
+                                         "PRINCESS", "MYRRHBEARER", "MYRRH-BEARING", "WOMEN", "PROPHETESS",
+                                         "MOTHER", "GRAND-DUCHESS", "MARTYRESS"};
+  static const QStringList titles = {"ST", "SAINT", "HOLY", "GREAT", "MARTYR", "VENERABLE", "RIGHTEOUS",
+                                     "BLESSED", "THE", "NEW", "HIEROMARTYR", "PASSION-BEARER", "MARTYRS",
+                                     "SAINTS", "AND", "OF", "GLORIOUS", "ALL-PRAISED", "FIRST", "PROTOMARTYR"};
+  static const QStringList women = {"MARY", "ELIZABETH", "IRENE", "AGNES", "EUPHROSYNE", "CATHERINE",
+                                    "KATHERINE", "MARGARET", "HELEN", "SALOME", "RUTH", "ESTHER", "JUDITH",
+                                    "OLGA", "THEODORA", "SOPHIA", "XENIA", "MELANIA", "PELAGIA", "EUDOKIA"};
+  static const QStringList men = {"NIKITA", "SAVVA", "ZOSIMA", "LUKA", "JONA", "ILYA", "JOSHUA", "ELIA",
+                                  "BARNABA", "ANANIA", "ZACHARIA", "JEREMIA", "MICHA", "SABBA", "JUDA",
+                                  "AQUILA", "AGABA", "ANDREA", "THOMA", "BARSANUPHIA", "NIKOLA", "MINA",
+                                  "LEVKA", "PHOCA", "TROPHIMA"};
   const QStringList tokens = caption.toUpper().split(QRegularExpression(QStringLiteral("[^A-Z-]+")),
                                                      Qt::SkipEmptyParts);
-  for (const QString& t : tokens)
-    for (const char* w : words)
-      if (t == QLatin1String(w)) return true;
-  // The first name after the title words.
-  static const QStringList titles = {"ST",         "SAINT",   "HOLY",    "GREAT",  "MARTYR", "VENERABLE",
-                                     "RIGHTEOUS", "BLESSED", "THE",     "NEW",    "HIEROMARTYR", "PASSION-BEARER",
-                                     "VIRGIN-MARTYR", "MARTYRS", "SAINTS"};
-  static const QStringList men = {"NIKITA", "SAVVA", "ZOSIMA", "LUKA", "JONA", "ILYA", "JOSHUA", "ELIA",
-                                  "BARNABA", "AKAKIA", "ANANIA", "ZACHARIA", "JEREMIA", "MICHA"};
   for (const QString& t : tokens) {
+    if (womenWords.contains(t)) return true;
     if (titles.contains(t)) continue;
+    if (women.contains(t)) return true;
     if (men.contains(t)) return false;
-    return t.endsWith('A') || t.endsWith("INE") || t == "IRENE" || t == "AGNES" || t == "EUPHROSYNE";
+    return t.endsWith('A') || t.endsWith(QLatin1String("INE"));
   }
   return false;
 }

@@ -43,14 +43,14 @@ Kind KindFromTitle(const QString& rawTitle) {
   if (HasAnyWord(t, {"ARCHANGEL", "ARCHANGELS", "ANGELS", "BODILESS POWERS", "ARCHISTRATEGOS"})) return Kind::Angel;
   if (HasAnyWord(t, {"COUNCIL", "COUNCILS", "FATHERS OF THE"})) return Kind::Council;
   if (HasAnyWord(t, {"MARTYRS", "SAINTS", "CHILDREN", "VIRGINS", "YOUTHS", "BROTHERS", "MACCABEES", "MACCABEE",
-                     "HOLY INNOCENTS", "INFANTS", "SLEEPERS", "COMPANIONS", "NEW MARTYRS"}) &&
+                     "HOLY INNOCENTS", "INFANTS", "SLEEPERS", "COMPANIONS", "NEW MARTYRS", "THOSE WITH",
+                     "FATHERS"}) &&
       !HasAnyWord(t, {"APOSTLE", "HIEROMARTYR"}))
     return Kind::Group;
   if (HasAnyWord(t, {"APOSTLE", "APOSTLES", "EVANGELIST", "EQUAL-TO-THE-APOSTLES", "EQUAL TO THE APOSTLES"}))
     return Kind::Apostle;
   if (HasAnyWord(t, {"PROPHET", "PROPHETESS", "FORERUNNER", "BAPTIST", "PROPHETS"})) return Kind::Prophet;
-  if (HasAnyWord(t, {"HIEROMARTYR", "ARCHBISHOP", "BISHOP", "HIERARCH", "PATRIARCH", "METROPOLITAN", "POPE",
-                     "WONDERWORKER"}))
+  if (HasAnyWord(t, {"HIEROMARTYR", "ARCHBISHOP", "BISHOP", "HIERARCH", "PATRIARCH", "METROPOLITAN", "POPE"}))
     return Kind::Hierarch;
   if (HasAnyWord(t, {"MARTYR", "GREAT MARTYR", "PROTOMARTYR", "VIRGIN-MARTYR", "MARTYRED", "PASSION-BEARER",
                      "PASSION-BEARERS"}))
