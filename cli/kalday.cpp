@@ -6,6 +6,8 @@
 #include "options.h"
 #include "print_day.h"
 #include "print_easter.h"
+#include "print_passage.h"
+#include "program_folder.h"
 
 namespace kalday {
 
@@ -24,6 +26,11 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
   // Commands that are not about one day.
   if (options.easterYear) return PrintEaster(options, out, err);
+  if (options.passage) {
+    const std::vector<std::string>& p = *options.passage;
+    return PrintPassage({p[0], p[1], p[2], p[3], options.headings, options.verseNumbers}, options.json,
+                        kal::ExecutableDirectory(), out, err);
+  }
 
   const DayChoice choice = ChooseDay(options, today);
   if (!choice.error.empty()) {

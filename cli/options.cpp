@@ -33,6 +33,28 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      "Print the dates of Western Easter and of Pascha (Orthodox Easter) in YEAR, both on the "
      "civil calendar, Western Easter first. YEAR from 1583 to 9999.",
      [](Options& o, const std::string& v) { o.easterYear = v; return std::string(); }},
+    {"--passage", "FILE BOOK START_CH:START_V END_CH:END_V",
+     "Print Bible verses exactly as the program reads them. FILE is OldTstmt.dat, NewTstmt.dat "
+     "or Apoc.dat in the program's folder (or the path of a file in their format), BOOK the "
+     "book's index in that file from 0, then the first and the last verse, e.g. 3 3:16 3:16 "
+     "for St John 3:16 in NewTstmt.dat. A range that cannot be read is reported and kalday "
+     "exits with status 1.",
+     [](Options& o, const std::string& v) {
+       std::vector<std::string> words;
+       for (std::size_t from = 0;;) {
+         const auto end = v.find('\n', from);
+         words.push_back(v.substr(from, end - from));
+         if (end == std::string::npos) break;
+         from = end + 1;
+       }
+       o.passage = std::move(words);
+       return std::string();
+     },
+     4},
+    {"--headings", "", "With --passage: a \"Chapter\" line before each chapter of a range that spans chapters.",
+     [](Options& o, const std::string&) { o.headings = true; return std::string(); }},
+    {"--verse-numbers", "", "With --passage: each verse begins with its number.",
+     [](Options& o, const std::string&) { o.verseNumbers = true; return std::string(); }},
     {"--help", "", "Print this help and exit.",
      [](Options& o, const std::string&) { o.help = true; return std::string(); }},
 });
@@ -46,6 +68,8 @@ const OptionEntry* Find(std::string_view name) {
 // Checks between options, once all are read.
 std::string CheckCombination(const Options& o) {
   if (o.easterYear && o.date) return "--easter and --date cannot be used together";
+  if (o.passage && (o.date || o.easterYear)) return "--passage cannot be used with --date or --easter";
+  if ((o.headings || o.verseNumbers) && !o.passage) return "--headings and --verse-numbers need --passage";
   return {};
 }
 
@@ -73,12 +97,14 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
         parsed.error = name + " takes no value";
         return parsed;
       }
-    } else if (!value) {
-      if (i + 1 >= args.size()) {
+    } else if (!value || entry->words > 1) {
+      // The argument's words follow the name (the first may follow "=").
+      const std::size_t wanted = static_cast<std::size_t>(entry->words) - (value ? 1 : 0);
+      if (i + wanted >= args.size()) {
         parsed.error = name + " needs a value: " + std::string(entry->argument);
         return parsed;
       }
-      value = args[++i];
+      for (std::size_t w = 0; w < wanted; ++w) value = value ? *value + "\n" + args[++i] : args[++i];
     }
     if (std::string error = entry->apply(parsed.options, value.value_or("")); !error.empty()) {
       parsed.error = std::move(error);
@@ -92,6 +118,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 void PrintHelp(std::ostream& out) {
   out << "Usage: kalday [--date YYYY-MM-DD] [--old|--new] [--json]\n"
          "       kalday --easter YEAR [--json]\n"
+         "       kalday --passage FILE BOOK START_CH:START_V END_CH:END_V [--headings]\n"
+         "              [--verse-numbers] [--json]\n"
          "\n"
          "Prints the page summary of a day of the Orthodox church calendar: the date title, the\n"
          "name of the day in the church year with its tone and fasting rule, its place in the\n"

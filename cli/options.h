@@ -20,6 +20,9 @@ struct Options {
   std::optional<std::string> modeOption;  // "--old" or "--new" once given
   bool json = false;
   std::optional<std::string> easterYear;  // --easter, as typed
+  std::optional<std::vector<std::string>> passage;  // --passage FILE BOOK START END
+  bool headings = false;                            // --headings
+  bool verseNumbers = false;                        // --verse-numbers
   bool help = false;
 };
 
@@ -29,6 +32,8 @@ struct OptionEntry {
   std::string_view help;
   // Stores the option; returns an error text, empty when all is well.
   std::string (*apply)(Options& options, const std::string& value);
+  // How many words the argument takes; apply gets them one per line.
+  int words = 1;
 };
 
 std::span<const OptionEntry> OptionTable();
