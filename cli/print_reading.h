@@ -9,8 +9,8 @@
 namespace kalday {
 
 // Prints the reading with verse numbers, as plain text or as one JSON object
-// (key, reference, book, file, text). Returns the exit status: 1 when no
-// reading has the key or its Bible file is missing from bibleFolder.
+// (key, reference, book, file, text). Returns the exit status: 2 when no
+// reading has the key, 1 when its Bible file is missing from bibleFolder.
 int PrintReading(std::string_view key, bool json, const std::filesystem::path& bibleFolder, std::ostream& out,
                  std::ostream& err);
 
