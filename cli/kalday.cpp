@@ -6,6 +6,7 @@
 #include "options.h"
 #include "print_day.h"
 #include "print_easter.h"
+#include "print_hymns.h"
 #include "print_passage.h"
 #include "program_folder.h"
 
@@ -40,15 +41,22 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
   const DayContext context{options, choice.day, options.mode};
 
   // Each feature of the day adds its part, as text or as fields of one object.
+  // In text, asking for a section prints that section instead of the summary.
+  const bool sections = options.hymns || options.findSaint;
+  int status = 0;
   if (options.json) {
     JsonWriter json(out);
     json.BeginObject();
     WriteDayJson(context, json);
+    if (options.hymns) WriteHymnsJson(context, json);
+    if (options.findSaint) status = WriteFindSaintJson(context, *options.findSaint, json);
     json.EndObject();
   } else {
-    PrintDayText(context, out);
+    if (!sections) PrintDayText(context, out);
+    if (options.hymns) PrintHymnsText(context, out);
+    if (options.findSaint) status = PrintFindSaintText(context, *options.findSaint, out);
   }
-  return 0;
+  return status;
 }
 
 }  // namespace kalday

@@ -55,6 +55,16 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      [](Options& o, const std::string&) { o.headings = true; return std::string(); }},
     {"--verse-numbers", "", "With --passage: each verse begins with its number.",
      [](Options& o, const std::string&) { o.verseNumbers = true; return std::string(); }},
+    {"--hymns", "",
+     "Print the day's troparia and kontakia (the hymn library's document for the date key of "
+     "the calendar in force) as plain text. JSON key: hymns.",
+     [](Options& o, const std::string&) { o.hymns = true; return std::string(); }},
+    {"--find-saint", "TEXT",
+     "Find the next day after the chosen one whose saints match TEXT (case-insensitive, the "
+     "match ending at a word boundary), wrapping round the year; print its date key mm/dd and "
+     "its date in the same year of the calendar in force. Exit status 1 when no day matches. "
+     "JSON key: findSaint (key, date; null when not found).",
+     [](Options& o, const std::string& v) { o.findSaint = v; return std::string(); }},
     {"--help", "", "Print this help and exit.",
      [](Options& o, const std::string&) { o.help = true; return std::string(); }},
 });

@@ -24,6 +24,8 @@ struct Options {
   bool headings = false;                            // --headings
   bool verseNumbers = false;                        // --verse-numbers
   bool help = false;
+  bool hymns = false;                     // --hymns
+  std::optional<std::string> findSaint;   // --find-saint TEXT
 };
 
 struct OptionEntry {
