@@ -746,43 +746,60 @@ void DrawCrossScene(QPainter& p, Variation& v, QRectF field, double groundTop) {
 void DrawNativityScene(QPainter& p, Variation& v, QRectF field, double groundTop) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
-  const double cx = field.center().x();
-  const QColor rock = Vary(v, QColor(200, 170, 120), 6, 10);
+  const double cx = field.center().x() + v.Range(-10, 10);
+  const QColor rock = Vary(v, QColor(200, 170, 120), 10, 16);
+  // The mountain with stepped peaks, different on every day.
   QPainterPath mountain;
   mountain.moveTo(field.left(), groundTop);
-  mountain.lineTo(field.left() + 10, field.top() + 90);
-  mountain.lineTo(cx - 20, field.top() + 40);
-  mountain.lineTo(cx, field.top() + 30);
-  mountain.lineTo(cx + 20, field.top() + 44);
-  mountain.lineTo(field.right() - 10, field.top() + 96);
+  mountain.lineTo(field.left() + v.Range(4, 16), field.top() + v.Range(70, 110));
+  mountain.lineTo(cx - v.Range(16, 30), field.top() + v.Range(34, 52));
+  mountain.lineTo(cx, field.top() + v.Range(22, 36));
+  mountain.lineTo(cx + v.Range(16, 30), field.top() + v.Range(34, 56));
+  mountain.lineTo(field.right() - v.Range(4, 16), field.top() + v.Range(70, 116));
   mountain.lineTo(field.right(), groundTop);
   mountain.closeSubpath();
+  QLinearGradient g(QPointF(cx, field.top()), QPointF(cx, groundTop));
+  g.setColorAt(0, rock.lighter(125));
+  g.setColorAt(1, rock.darker(110));
   p.setPen(Line(rock.darker(160), 1));
-  p.setBrush(rock);
+  p.setBrush(g);
   p.drawPath(mountain);
+  p.setPen(Line(rock.lighter(150), 0.8));
+  for (int i = 0; i < 6; ++i) {
+    const double y = field.top() + 60 + i * 18;
+    p.drawLine(QPointF(field.left() + 8 + v.Range(0, 10), y), QPointF(field.left() + 24 + v.Range(0, 14), y - 6));
+    p.drawLine(QPointF(field.right() - 8 - v.Range(0, 10), y), QPointF(field.right() - 24 - v.Range(0, 14), y - 6));
+  }
   // The dark cave with the manger and the Child.
+  const double caveY = field.top() + v.Range(100, 120);
+  p.setPen(Line(rock.darker(160), 1));
   p.setBrush(QColor(26, 22, 20));
-  p.drawEllipse(QPointF(cx, field.top() + 112), 38, 34);
+  p.drawEllipse(QPointF(cx, caveY), 36, 32);
   p.setBrush(QColor(210, 200, 170));
-  p.drawRect(QRectF(cx - 22, field.top() + 108, 44, 16));
+  p.drawRect(QRectF(cx - 22, caveY - 4, 44, 16));
   p.setBrush(QColor(240, 236, 226));
-  p.drawRoundedRect(QRectF(cx - 17, field.top() + 100, 34, 10), 5, 5);
+  p.drawRoundedRect(QRectF(cx - 17, caveY - 12, 34, 10), 5, 5);
   p.setBrush(QColor(206, 150, 96));
-  p.drawEllipse(QPointF(cx - 18, field.top() + 105), 5, 5);
+  p.drawEllipse(QPointF(cx - 18, caveY - 7), 5, 5);
   // Ox and ass looking on.
   p.setBrush(QColor(120, 80, 50));
-  p.drawEllipse(QPointF(cx - 4, field.top() + 90), 7, 5);
+  p.drawEllipse(QPointF(cx - 4, caveY - 22), 7, 5);
   p.setBrush(QColor(110, 110, 110));
-  p.drawEllipse(QPointF(cx + 12, field.top() + 92), 6, 4);
-  // The Mother of God resting beside the cave.
-  Figure mother = MakeFigure(v, Vestment::Female, cx - 34, field.top() + 150, 0.55, groundTop);
+  p.drawEllipse(QPointF(cx + 12, caveY - 20), 6, 4);
+  // The Mother of God resting beside the cave, on one side or the other.
+  const double side = v.Chance(0.5) ? -1 : 1;
+  Figure mother = MakeFigure(v, Vestment::Female, cx + side * 34, caveY + 40, 0.55, groundTop);
   mother.over = Vary(v, kOxblood);
   mother.attribute = Attribute::None;
   DrawFigure(p, mother);
   // Star and ray from heaven.
-  DrawHeavenSegment(p, v, QPointF(cx, field.top() - 6), 26, true);
+  const double starX = cx + v.Range(-6, 6);
+  DrawHeavenSegment(p, v, QPointF(starX, field.top() - 6), 26, true);
   p.setPen(Line(QColor(250, 240, 200), 1.4));
-  p.drawLine(QPointF(cx, field.top() + 18), QPointF(cx, field.top() + 96));
+  p.drawLine(QPointF(starX, field.top() + 18), QPointF(cx, caveY - 14));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(250, 244, 210));
+  p.drawEllipse(QPointF(starX, field.top() + 22), 3.5, 3.5);
   p.restore();
 }
 

@@ -207,6 +207,22 @@ void PaintLordsFeast(QPainter& p, Variation& v, const Subject& s, QRectF field, 
     DrawMandorlaScene(p, v, scene, groundTop, t.contains(QLatin1String("TRANSFIGURATION")) ||
                                                   t.contains(QLatin1String("RESURRECTION")) ||
                                                   t.contains(QLatin1String("PASCHA")));
+  // Witnesses of the feast at the foot of the scene: angels, or the
+  // apostles and the righteous; how many and where differ from day to day.
+  const bool crowded = t.contains(QLatin1String("NATIVITY")) || t.contains(QLatin1String("THEOPHANY"));
+  const int witnesses = crowded ? 1 + v.Below(2) : v.Below(3);
+  const bool left = v.Chance(0.5);
+  for (int i = 0; i < witnesses; ++i) {
+    const bool onLeft = (i == 0) == left;
+    const double x = onLeft ? field.left() + 24 : field.right() - 24;
+    const bool angel = t.contains(QLatin1String("NATIVITY")) || t.contains(QLatin1String("THEOPHANY")) ||
+                       v.Chance(0.3);
+    Figure f = MakeFigure(v, angel ? Vestment::Angel : Vestment::Chiton, x, groundTop - 44 - v.Range(0, 12),
+                          0.5, groundTop + 4);
+    f.attribute = Attribute::None;
+    f.blessRight = !onLeft;
+    DrawFigure(p, f);
+  }
 }
 
 // Several haloed figures, the back row higher and smaller.

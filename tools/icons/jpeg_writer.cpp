@@ -53,11 +53,18 @@ QByteArray EncodeJpeg(const QImage& source, int quality) {
   return bytes;
 }
 
-QByteArray EncodeJpegWithin(const QImage& image, int maxBytes) {
+QByteArray EncodeJpegWithin(const QImage& image, int minBytes, int maxBytes) {
   QByteArray best;
-  for (int quality = 95; quality >= 40; quality -= 3) {
+  int quality = 90;
+  for (; quality >= 40; quality -= 3) {
     best = EncodeJpeg(image, quality);
     if (best.size() <= maxBytes) break;
+  }
+  // A plain picture may come out too small: spend more on its detail.
+  for (quality += 2; best.size() < minBytes && quality <= 98; quality += 2) {
+    QByteArray finer = EncodeJpeg(image, quality);
+    if (finer.size() > maxBytes) break;
+    best = finer;
   }
   return best;
 }

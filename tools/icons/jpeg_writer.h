@@ -12,8 +12,8 @@ void AddGrain(QImage& image, uint64_t seed, int amplitude);
 
 QByteArray EncodeJpeg(const QImage& image, int quality);
 
-// The highest quality from 95 down (in steps of 3) whose file is at most
-// maxBytes. Deterministic.
-QByteArray EncodeJpegWithin(const QImage& image, int maxBytes);
+// The highest quality from 90 down (in steps of 3) whose file is at most
+// maxBytes; a higher one when that file is below minBytes. Deterministic.
+QByteArray EncodeJpegWithin(const QImage& image, int minBytes, int maxBytes);
 
 }  // namespace icons

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kMinBytes = 16 * 1024;
 constexpr int kMaxBytes = 38 * 1024 - 512;
-constexpr int kGrain = 5;
+constexpr int kGrain = 3;
 
 int Fail(const QString& message) {
   std::fprintf(stderr, "kal_draw_icons: %s\n", qPrintable(message));
@@ -64,7 +64,7 @@ int PackLibrary(const QString& outDir, const std::vector<icons::Subject>& subjec
     const int width = dayPictures ? icons::PictureWidth(s.key) : 200;
     QImage image = icons::PaintIcon(s, width, icons::kPictureHeight);
     icons::AddGrain(image, static_cast<uint64_t>(s.key), kGrain);
-    const QByteArray jpeg = icons::EncodeJpegWithin(image, kMaxBytes);
+    const QByteArray jpeg = icons::EncodeJpegWithin(image, kMinBytes + 512, kMaxBytes);
     if (jpeg.size() < kMinBytes) {
       std::fprintf(stderr, "kal_draw_icons: warning: picture %d is only %lld bytes\n", s.key,
                    static_cast<long long>(jpeg.size()));
