@@ -1,0 +1,103 @@
+// LoadDay: the page of the selected day in the main window's editor, and the
+// day's icon.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "app_context.h"
+#include "calendar/day_designation.h"
+#include "command_guard.h"
+#include "date_box.h"
+#include "hymnpak/hymnpak.h"
+#include "icon_panel.h"
+#include "main_form.h"
+#include "personal_copies.h"
+#include "readings_page.h"
+#include "richtext/rtf_reader.h"
+
+namespace kal {
+
+namespace {
+
+void LoadPlainReadings(QTextEdit* editor, const QString& text) {
+  QTextCharFormat characters;
+  QFont times("Times New Roman");
+  times.setPointSize(12);
+  characters.setFont(times);
+  characters.setForeground(Qt::black);
+  QTextBlockFormat paragraph;
+  paragraph.setAlignment(Qt::AlignLeft);
+  QTextCursor cursor(editor->document());
+  cursor.setBlockFormat(paragraph);
+  cursor.setBlockCharFormat(characters);
+  cursor.setCharFormat(characters);
+  cursor.insertText(text);
+  editor->document()->clearUndoRedoStacks();
+}
+
+}  // namespace
+
+void TDateBox::LoadDay(bool withIcons) {
+  WaitCursor wait;
+  const CalendarMode mode = main_->Mode();
+  const bool troparion = !main_->ReadingsView();
+  const uint16_t key = DateKey(day_, mode);
+  main_->PersonalFileName = PersonalFilePath(PersonalCopyFolder(), key, troparion);
+
+  IconPanel* icons = main_->Icons();
+  const IconDay iconDay = CurrentIconDay();
+  day_.HasIcon = DayHasIcon(key, iconDay.substitute,
+                            [icons](uint16_t k) { return icons->Libraries().BaseHas(k); });
+
+  QTextEdit* editor = main_->Editor();
+  {
+    RedrawFreeze batch(editor);
+    editor->clear();
+    QAction* verseNumbers = main_->Action("MShowVerseNumbers");
+    QFile personal(main_->PersonalFileName);
+    if (personal.exists()) {
+      if (!personal.open(QIODevice::ReadOnly)) {
+        throw std::runtime_error(personal.errorString().toStdString());
+      }
+      richtext::readRtf(personal.readAll(), editor->document());
+      main_->SetPersonalBackground(true);
+      if (troparion) {
+        main_->StatusText = "Viewing personalized troparia and kontakia for " + main_->DateCaption();
+      } else {
+        main_->StatusText = "Viewing personalized bible verses for " + main_->DateCaption();
+        verseNumbers->setEnabled(false);
+      }
+    } else {
+      main_->SetPersonalBackground(false);
+      if (troparion) {
+        main_->StatusText = "Viewing troparia and kontakia for " + main_->DateCaption();
+        const char* document = LoadTropFromResource(key);
+        // The library's bytes end at their NUL; a day without a document
+        // leaves the editor empty.
+        richtext::readRtf(document ? QByteArrayView(document, qstrlen(document)) : QByteArrayView(),
+                          editor->document());
+      } else {
+        main_->StatusText = "Viewing bible verses for " + main_->DateCaption();
+        verseNumbers->setEnabled(true);
+        LoadPlainReadings(editor, DailyReadingsText(day_, mode, main_->ShowVerseNumbersChecked()));
+      }
+    }
+    editor->document()->setModified(false);
+  }
+  if (main_->ShowIconsChecked() && withIcons) {
+    uint16_t shown = key;
+    try {
+      icons->ShowDayIcon(shown, false, false, iconDay);
+    } catch (...) {
+      main_->SetEditorMargins();
+      throw;
+    }
+    day_.ShownIconKey = static_cast<int16_t>(icons->ShownIconKey());
+  }
+  main_->SetEditorMargins();
+}
+
+}  // namespace kal

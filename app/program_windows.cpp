@@ -1,0 +1,48 @@
+#include "program_windows.h"
+
+#include "app_context.h"
+#include "date_box.h"
+#include "main_form.h"
+
+#ifdef KAL_HAVE_BIBLE_READER
+#include "bible_reader.h"
+#endif
+
+namespace kal {
+
+#ifdef KAL_HAVE_BIBLE_READER
+struct BibleReaderOwner::Impl {
+  explicit Impl(const QString& folder) : reader(folder.toStdString()) { reader.OpenBibleFile("NewTstmt.dat"); }
+  BibleReader reader;
+};
+BibleReader* BibleReaderOwner::Reader() const { return &impl_->reader; }
+#else
+struct BibleReaderOwner::Impl {
+  explicit Impl(const QString&) {}
+};
+BibleReader* BibleReaderOwner::Reader() const { return nullptr; }
+#endif
+
+BibleReaderOwner::BibleReaderOwner(const QString& programFolder)
+    : impl_(std::make_unique<Impl>(programFolder)) {}
+BibleReaderOwner::~BibleReaderOwner() = default;
+
+ProgramWindows::ProgramWindows() = default;
+ProgramWindows::ProgramWindows(ProgramWindows&&) noexcept = default;
+ProgramWindows& ProgramWindows::operator=(ProgramWindows&&) noexcept = default;
+ProgramWindows::~ProgramWindows() {
+  // The main window goes first: it saves its settings and takes the date
+  // selection window with it.
+  main.reset();
+  bibleSearch.reset();
+}
+
+ProgramWindows CreateProgramWindows(QDate today) {
+  ProgramWindows windows;
+  windows.main = std::make_unique<TMainForm>();
+  windows.bibleSearch = std::make_unique<BibleReaderOwner>(App().programFolder);
+  windows.dateBox = new TDateBox(windows.main.get(), today);
+  return windows;
+}
+
+}  // namespace kal
