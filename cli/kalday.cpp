@@ -1,5 +1,7 @@
 #include "kalday.h"
 
+#include <algorithm>
+
 #include "date_args.h"
 #include "day_context.h"
 #include "json_writer.h"
@@ -7,6 +9,7 @@
 #include "print_day.h"
 #include "print_easter.h"
 #include "print_hymns.h"
+#include "print_icon.h"
 #include "print_passage.h"
 #include "program_folder.h"
 
@@ -42,7 +45,7 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
   // Each feature of the day adds its part, as text or as fields of one object.
   // In text, asking for a section prints that section instead of the summary.
-  const bool sections = options.hymns || options.findSaint;
+  const bool sections = options.hymns || options.findSaint || options.icon;
   int status = 0;
   if (options.json) {
     JsonWriter json(out);
@@ -50,11 +53,13 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
     WriteDayJson(context, json);
     if (options.hymns) WriteHymnsJson(context, json);
     if (options.findSaint) status = WriteFindSaintJson(context, *options.findSaint, json);
+    if (options.icon) status = std::max(status, WriteIconJson(context, kal::ExecutableDirectory(), json, err));
     json.EndObject();
   } else {
     if (!sections) PrintDayText(context, out);
     if (options.hymns) PrintHymnsText(context, out);
     if (options.findSaint) status = PrintFindSaintText(context, *options.findSaint, out);
+    if (options.icon) status = std::max(status, PrintIconText(context, kal::ExecutableDirectory(), out, err));
   }
   return status;
 }

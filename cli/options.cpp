@@ -65,6 +65,14 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      "its date in the same year of the calendar in force. Exit status 1 when no day matches. "
      "JSON key: findSaint (key, date; null when not found).",
      [](Options& o, const std::string& v) { o.findSaint = v; return std::string(); }},
+    {"--icon", "",
+     "Print the key and caption of the icon shown for the day (from ICONPACK, or from the day "
+     "pack XTRAPICS.so when it is in the program's folder) and the keys Show Next Icon steps "
+     "through. Exit status 1 when the day pack is there but cannot be loaded. JSON key: icon "
+     "(key, caption, pictureBytes, cycle).",
+     [](Options& o, const std::string&) { o.icon = true; return std::string(); }},
+    {"--icon-out", "FILE", "With --icon: write the icon's JPEG bytes to FILE.",
+     [](Options& o, const std::string& v) { o.iconOut = v; return std::string(); }},
     {"--help", "", "Print this help and exit.",
      [](Options& o, const std::string&) { o.help = true; return std::string(); }},
 });
@@ -77,6 +85,7 @@ const OptionEntry* Find(std::string_view name) {
 
 // Checks between options, once all are read.
 std::string CheckCombination(const Options& o) {
+  if (o.iconOut && !o.icon) return "--icon-out needs --icon";
   if (o.easterYear && o.date) return "--easter and --date cannot be used together";
   if (o.passage && (o.date || o.easterYear)) return "--passage cannot be used with --date or --easter";
   if ((o.headings || o.verseNumbers) && !o.passage) return "--headings and --verse-numbers need --passage";

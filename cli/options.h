@@ -26,6 +26,8 @@ struct Options {
   bool help = false;
   bool hymns = false;                     // --hymns
   std::optional<std::string> findSaint;   // --find-saint TEXT
+  bool icon = false;                      // --icon
+  std::optional<std::string> iconOut;     // --icon-out FILE
 };
 
 struct OptionEntry {
