@@ -57,5 +57,28 @@ int main(int argc, char **argv)
     std::printf("read into a new QTextDocument:    %.1f us per document\n", fresh);
     std::printf("read as plain text:               %.1f us per document\n", plain);
     std::printf("write the document as RTF:        %.1f us per document\n", write);
+
+    // Large documents from elsewhere must read in time proportional to their size.
+    struct Large {
+        const char *name;
+        QByteArray unit;
+        int count;
+    };
+    const Large large[] = {
+        {"bullet paragraphs", R"({\pntext\'B7\tab}{\*\pn\pnlvlblt}An item of a long list\par )", 20000},
+        {"format changes in one paragraph", R"(\b x\b0 y)", 100000},
+        {"empty paragraphs", R"(\par )", 100000},
+    };
+    for (const Large &l : large) {
+        QByteArray big = "{\\rtf1 ";
+        for (int i = 0; i < l.count; ++i)
+            big += l.unit;
+        big += '}';
+        const double us = microsecondsPerCall(1, [&] {
+            QTextDocument d;
+            richtext::readRtf(big, &d);
+        });
+        std::printf("%d %s (%lld KB): %.0f ms\n", l.count, l.name, static_cast<long long>(big.size() / 1024), us / 1000);
+    }
     return 0;
 }

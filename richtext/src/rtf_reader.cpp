@@ -60,7 +60,8 @@ QTextListFormat::Style listStyle(ListKind kind)
 
 class DocumentBuilder : public ParagraphSink {
 public:
-    explicit DocumentBuilder(QTextDocument *document) : cursor_(document) {}
+    explicit DocumentBuilder(QTextDocument *document) : cursor_(document) { cursor_.beginEditBlock(); }
+    ~DocumentBuilder() override { cursor_.endEditBlock(); }
 
     void paragraph(const Paragraph &para) override
     {
@@ -80,7 +81,10 @@ public:
 
 private:
     // Consecutive list paragraphs of one kind and level share a QTextList, so
-    // numbering runs on and the editor treats them as one list.
+    // numbering runs on and the editor treats them as one list. Adding to a
+    // QTextList costs time in proportion to its length, so a list of
+    // thousands of items is continued as a new list now and then.
+    static constexpr int kMaxListItems = 500;
     void placeInList(const ParaStyle &style)
     {
         if (style.list == ListKind::None) {
@@ -91,7 +95,7 @@ private:
         for (int deeper = level + 1; deeper < static_cast<int>(lists_.size()); ++deeper)
             lists_[deeper] = nullptr;
         QTextList *list = lists_[level];
-        if (list && list->format().style() == listStyle(style.list)) {
+        if (list && list->format().style() == listStyle(style.list) && list->count() < kMaxListItems) {
             list->add(cursor_.block());
             return;
         }
@@ -139,8 +143,13 @@ RtfReadResult readRtf(QByteArrayView rtf, QTextDocument *document)
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);   // also drops the previous history
     document->clear();
-    DocumentBuilder builder(document);
-    const ParseOutcome outcome = parseRtf(rtf, builder);
+    ParseOutcome outcome;
+    {
+        // One edit block: the cursor then skips laying out the block after
+        // every insertion, which made long paragraphs quadratic.
+        DocumentBuilder builder(document);
+        outcome = parseRtf(rtf, builder);
+    }
     document->setUndoRedoEnabled(undo);
     document->setModified(false);
     result.ok = outcome.ok;

@@ -8,6 +8,7 @@
 
 #include "code_page.h"
 
+#include <QHash>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
@@ -53,7 +54,9 @@ private:
     const int from_;
     const int to_;
     QStringList fonts_;
+    QHash<QString, int> fontIndices_;
     QList<QRgb> colours_;
+    QHash<QRgb, int> colourIndices_;
     int symbolFont_ = -1;
     QByteArray body_;
     RunFormat current_;
@@ -104,23 +107,25 @@ RunFormat Writer::formatOf(const QTextCharFormat &format)
 
 int Writer::fontIndex(const QString &family)
 {
-    qsizetype index = fonts_.indexOf(family);
-    if (index < 0) {
-        fonts_.append(family);
-        index = fonts_.size() - 1;
-    }
-    return static_cast<int>(index);
+    const auto found = fontIndices_.constFind(family);
+    if (found != fontIndices_.constEnd())
+        return *found;
+    fonts_.append(family);
+    const int index = static_cast<int>(fonts_.size() - 1);
+    fontIndices_.insert(family, index);
+    return index;
 }
 
 int Writer::colourIndex(QRgb rgb)
 {
     rgb = qRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
-    qsizetype index = colours_.indexOf(rgb);
-    if (index < 0) {
-        colours_.append(rgb);
-        index = colours_.size() - 1;
-    }
-    return static_cast<int>(index) + 1;   // entry 0 is the automatic colour
+    const auto found = colourIndices_.constFind(rgb);
+    if (found != colourIndices_.constEnd())
+        return *found;
+    colours_.append(rgb);
+    const int index = static_cast<int>(colours_.size());   // entry 0 is the automatic colour
+    colourIndices_.insert(rgb, index);
+    return index;
 }
 
 void Writer::word(const char *name, int param)
@@ -264,7 +269,7 @@ QByteArray Writer::write()
 
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033";
     if (fonts_.isEmpty())
-        fonts_.append(document_.defaultFont().family());
+        fontIndex(document_.defaultFont().family());
     out += "{\\fonttbl";
     for (qsizetype i = 0; i < fonts_.size(); ++i) {
         const bool symbol = fonts_[i] == QLatin1String("Symbol");
