@@ -573,6 +573,10 @@ void Parser::controlWord(std::string_view name, bool hasParam, qint64 param)
     default:
         break;
     }
+    if (word == Word::U && s.dest != Dest::Text) {
+        fallbackLeft_ = s.unicodeSkip;   // its fallback is no more part of a name than the \u itself
+        return;
+    }
     if (starred && atGroupStart && s.dest == Dest::Text) {
         // A known word used as an ignorable destination: nothing of it is text.
         setDestination(Dest::Skip);

@@ -77,6 +77,8 @@ TEST(RtfReader, EscapesAndCodePages)
         {"ansicpg 1253", R"({\rtf1\ansi\ansicpg1253 \'e1\'e3\'e9\'ef\'f2})", u"αγιος"_qs},
         {"font charset overrides",
          R"({\rtf1\ansi{\fonttbl{\f0 Times;}{\f1\fcharset204 Times CYR;}}\f0 \'e0{\f1 \'e0}})", u"àа"_qs},
+        {"double-byte code page", R"({\rtf1\ansi\ansicpg932 \'93\'fa\'96\'7b})", u"日本"_qs},
+        {"double-byte font charset", R"({\rtf1{\fonttbl{\f0\fcharset134 SimSun;}}\f0 \'d6\'d0\'ce\'c4})", u"中文"_qs},
         {"unicode with fallback", R"({\rtf1 \u1057?\u1074?\u1103?\u1090?\u1086?\u1081?})", u"Святой"_qs},
         {"negative unicode", R"({\rtf1 \u-3913?})", QString(QChar(char16_t(0xF0B7)))},
         {"uc2 skips two", R"({\rtf1\uc2 \u8212\'97\'97x})", u"—x"_qs},
