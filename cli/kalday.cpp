@@ -11,6 +11,7 @@
 #include "print_hymns.h"
 #include "print_icon.h"
 #include "print_passage.h"
+#include "print_reading.h"
 #include "program_folder.h"
 
 namespace kalday {
@@ -35,6 +36,7 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return PrintPassage({p[0], p[1], p[2], p[3], options.headings, options.verseNumbers}, options.json,
                         kal::ExecutableDirectory(), out, err);
   }
+  if (options.reading) return PrintReading(*options.reading, options.json, kal::ExecutableDirectory(), out, err);
 
   const DayChoice choice = ChooseDay(options, today);
   if (!choice.error.empty()) {

@@ -73,6 +73,12 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      [](Options& o, const std::string&) { o.icon = true; return std::string(); }},
     {"--icon-out", "FILE", "With --icon: write the icon's JPEG bytes to FILE.",
      [](Options& o, const std::string& v) { o.iconOut = v; return std::string(); }},
+    {"--reading", "KEY",
+     "Print one reading of the lectionary by its key, a day and a slot such as 133,V2 (day 133 "
+     "of the cycle that starts on Zacchaeus Sunday, second Vespers reading) or 12/24,V5, read "
+     "from the Bible file its section opens, with verse numbers. An unknown key is reported and "
+     "kalday exits with status 2. JSON keys: key, reference, book, file, text.",
+     [](Options& o, const std::string& v) { o.reading = v; return std::string(); }},
     {"--help", "", "Print this help and exit.",
      [](Options& o, const std::string&) { o.help = true; return std::string(); }},
 });
@@ -88,6 +94,8 @@ std::string CheckCombination(const Options& o) {
   if (o.iconOut && !o.icon) return "--icon-out needs --icon";
   if (o.easterYear && o.date) return "--easter and --date cannot be used together";
   if (o.passage && (o.date || o.easterYear)) return "--passage cannot be used with --date or --easter";
+  if (o.reading && (o.date || o.easterYear || o.passage))
+    return "--reading cannot be used with --date, --easter or --passage";
   if ((o.headings || o.verseNumbers) && !o.passage) return "--headings and --verse-numbers need --passage";
   return {};
 }
@@ -139,6 +147,7 @@ void PrintHelp(std::ostream& out) {
          "       kalday --easter YEAR [--json]\n"
          "       kalday --passage FILE BOOK START_CH:START_V END_CH:END_V [--headings]\n"
          "              [--verse-numbers] [--json]\n"
+         "       kalday --reading KEY [--json]\n"
          "\n"
          "Prints the page summary of a day of the Orthodox church calendar: the date title, the\n"
          "name of the day in the church year with its tone and fasting rule, its place in the\n"

@@ -26,6 +26,7 @@ struct Options {
   bool help = false;
   bool hymns = false;                     // --hymns
   std::optional<std::string> findSaint;   // --find-saint TEXT
+  std::optional<std::string> reading;     // --reading KEY
   bool icon = false;                      // --icon
   std::optional<std::string> iconOut;     // --icon-out FILE
 };
