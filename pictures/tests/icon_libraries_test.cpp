@@ -267,6 +267,23 @@ TEST(IconDisplay, UnusablePackLeavesTheIconOnDisplay) {
   EXPECT_EQ(panel.display.Caption(), "TRANSFIGURATION OF OUR LORD");
 }
 
+TEST(IconDisplay, PackRemovedWhileRunning) {
+  Folder folder;
+  folder.CopyAsPack(PackPath());
+  Panel panel(folder.Path());
+  uint16_t key = 801;
+  panel.display.ShowDayIcon(key, false, false, panel.Day(801));
+  EXPECT_EQ(key, 10801);
+  EXPECT_TRUE(panel.display.NextIconShown());
+  ASSERT_TRUE(std::filesystem::remove(panel.libraries.PackPath()));
+  // The next day falls back to the base library's month icon, quietly.
+  key = 803;
+  EXPECT_NO_THROW(panel.display.ShowDayIcon(key, false, false, panel.Day(803)));
+  EXPECT_EQ(key, 806);
+  EXPECT_FALSE(panel.display.NextIconShown());
+  EXPECT_EQ(panel.display.Caption(), "TRANSFIGURATION OF OUR LORD");
+}
+
 TEST(IconDisplay, ScaleIconByScreenHeight) {
   struct Case {
     int screen;

@@ -238,6 +238,9 @@ void PaintGroup(QPainter& p, Variation& v, const Subject& s, QRectF field, doubl
   const double span = field.width();
   const double top = field.top() + (council ? 76 : 44);
   if (council) DrawThrone(p, v, QPointF(field.center().x(), field.top() + 48), 1.0);
+  // The Spirit descending on the gathered apostles.
+  if (s.caption.contains(QLatin1String("HOLY SPIRIT")))
+    DrawHeavenSegment(p, v, QPointF(field.center().x(), field.top() - 4), 30, true);
   auto row = [&](int n, double hy, double s, bool frontRow) {
     for (int i = 0; i < n; ++i) {
       const double x = field.left() + span * (i + 0.5) / n + (frontRow ? 0 : v.Range(-2, 2));
