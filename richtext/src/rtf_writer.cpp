@@ -236,7 +236,7 @@ void Writer::writeParagraph(const QTextBlock &block, bool withMark)
     else if ((align & Qt::AlignRight) || ((align & Qt::AlignTrailing) && !(align & Qt::AlignAbsolute)))
         word("qr");
 
-    const int blockStart = block.position();
+    bool wroteText = false;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const int start = std::max(fragment.position(), from_);
@@ -245,10 +245,11 @@ void Writer::writeParagraph(const QTextBlock &block, bool withMark)
             continue;
         writeFormat(formatOf(fragment.charFormat()));
         writeText(QStringView(fragment.text()).mid(start - fragment.position(), end - start));
+        wroteText = true;
     }
     if (withMark) {
         // An empty paragraph keeps the size and font of its mark.
-        if (block.length() <= 1 || from_ > blockStart)
+        if (!wroteText)
             writeFormat(formatOf(block.charFormat()));
         word("par");
         body_ += "\r\n";

@@ -23,56 +23,35 @@ using namespace richtext::test;
 
 namespace {
 
-QTextCharFormat style(const QString &family, double points, const QString &flags = {},
-                      const QColor &colour = QColor())
-{
-    QTextCharFormat f;
-    f.setFontFamilies(QStringList{family});
-    f.setFontPointSize(points);
-    f.setFontWeight(flags.contains('B') ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(flags.contains('I'));
-    f.setFontUnderline(flags.contains('U'));
-    if (colour.isValid())
-        f.setForeground(colour);
-    return f;
-}
-
-QTextBlockFormat aligned(Qt::Alignment a)
-{
-    QTextBlockFormat f;
-    f.setAlignment(a);
-    return f;
-}
-
 void buildPage(QTextDocument &doc)
 {
     const QString tnr = QStringLiteral("Times New Roman");
     QTextCursor c(&doc);
     c.setBlockFormat(aligned(Qt::AlignHCenter));
-    c.setBlockCharFormat(style(tnr, 12));
-    c.insertText("HOLY GREAT MARTYR GEORGE", style(tnr, 14, "B"));
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertText("Troparion of St George", style(tnr, 12, "U"));
-    c.insertText("    ", style(tnr, 12));
-    c.insertText("Tone 4", style(tnr, 12, "U"));
-    c.insertBlock(aligned(Qt::AlignRight), style(tnr, 12));
-    c.insertText("As deliverer of captives ", style(tnr, 12));
-    c.insertText("and protector", style("Arial", 10, "I", QColor(192, 0, 0)));
-    c.insertText(" of the poor, {pray} for us \\ amen", style(tnr, 12, "BIU"));
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
+    c.setBlockCharFormat(charStyle(tnr, 12));
+    c.insertText("HOLY GREAT MARTYR GEORGE", charStyle(tnr, 14, "B"));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertText("Troparion of St George", charStyle(tnr, 12, "U"));
+    c.insertText("    ", charStyle(tnr, 12));
+    c.insertText("Tone 4", charStyle(tnr, 12, "U"));
+    c.insertBlock(aligned(Qt::AlignRight), charStyle(tnr, 12));
+    c.insertText("As deliverer of captives ", charStyle(tnr, 12));
+    c.insertText("and protector", charStyle("Arial", 10, "I", QColor(192, 0, 0)));
+    c.insertText(" of the poor, {pray} for us \\ amen", charStyle(tnr, 12, "BIU"));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
     c.insertText(QString::fromUtf16(u"caf\u00e9 \u201cquoted\u201d \u0421\u0432\u044f\u0442\u044b\u0439 \u1f08\u03b3\u03b9\u03bf\u03c2"),
-                 style(tnr, 12));
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertText("First bullet", style(tnr, 12));
+                 charStyle(tnr, 12));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertText("First bullet", charStyle(tnr, 12));
     QTextListFormat bullets;
     bullets.setStyle(QTextListFormat::ListDisc);
     QTextList *list = c.createList(bullets);
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertText("Second bullet", style(tnr, 12, "B"));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertText("Second bullet", charStyle(tnr, 12, "B"));
     list->add(c.block());
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertText("After the list", style(tnr, 12));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertText("After the list", charStyle(tnr, 12));
 }
 
 // LibreOffice writes the automatic colour as black, and its RTF import puts

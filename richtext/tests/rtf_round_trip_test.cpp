@@ -16,28 +16,6 @@ using namespace richtext::test;
 
 namespace {
 
-QTextCharFormat style(const QString &family, double points, const QString &flags = {},
-                      const QColor &colour = QColor())
-{
-    QTextCharFormat f;
-    f.setFontFamilies(QStringList{family});
-    f.setFontPointSize(points);
-    f.setFontWeight(flags.contains('B') ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(flags.contains('I'));
-    f.setFontUnderline(flags.contains('U'));
-    f.setFontStrikeOut(flags.contains('S'));
-    if (colour.isValid())
-        f.setForeground(colour);
-    return f;
-}
-
-QTextBlockFormat aligned(Qt::Alignment a)
-{
-    QTextBlockFormat f;
-    f.setAlignment(a);
-    return f;
-}
-
 // A page as the editor might leave it after a user's edits: every kind of
 // formatting the edit toolbar gives, and text that needs escaping.
 void buildEditedPage(QTextDocument &doc)
@@ -45,35 +23,35 @@ void buildEditedPage(QTextDocument &doc)
     const QString tnr = QStringLiteral("Times New Roman");
     QTextCursor c(&doc);
     c.setBlockFormat(aligned(Qt::AlignHCenter));
-    c.setBlockCharFormat(style(tnr, 12));
-    c.insertText("THE NATIVITY OF OUR LORD", style(tnr, 14, "B"));
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertText("Troparion of the Feast", style(tnr, 12, "U"));
-    c.insertText("    ", style(tnr, 12));
-    c.insertText("Tone 4", style(tnr, 12, "U"));
-    c.insertBlock(aligned(Qt::AlignRight), style(tnr, 12));
-    c.insertText("Thy Nativity, O Christ our God, ", style(tnr, 12));
-    c.insertText("hath shone", style("Arial", 10.5, "I", QColor(200, 0, 0)));
-    c.insertText(" / upon the world {the light} \\ of knowledge", style(tnr, 12, "BIUS", QColor(0, 0, 160)));
-    c.insertBlock(aligned(Qt::AlignJustify), style(tnr, 12));
+    c.setBlockCharFormat(charStyle(tnr, 12));
+    c.insertText("THE NATIVITY OF OUR LORD", charStyle(tnr, 14, "B"));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertText("Troparion of the Feast", charStyle(tnr, 12, "U"));
+    c.insertText("    ", charStyle(tnr, 12));
+    c.insertText("Tone 4", charStyle(tnr, 12, "U"));
+    c.insertBlock(aligned(Qt::AlignRight), charStyle(tnr, 12));
+    c.insertText("Thy Nativity, O Christ our God, ", charStyle(tnr, 12));
+    c.insertText("hath shone", charStyle("Arial", 10.5, "I", QColor(200, 0, 0)));
+    c.insertText(" / upon the world {the light} \\ of knowledge", charStyle(tnr, 12, "BIUS", QColor(0, 0, 160)));
+    c.insertBlock(aligned(Qt::AlignJustify), charStyle(tnr, 12));
     c.insertText(QString::fromUtf16(u"Tab\there, line\u2028break, non\u00A0breaking, caf\u00e9 \u201Cquoted\u201D, "
                                     u"\u0421\u0432\u044F\u0442\u044B\u0439, \u1F08\u03B3\u03B9\u03BF\u03C2, \U0001F54A."),
-                 style(tnr, 12));
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertText("First bullet", style(tnr, 12));
+                 charStyle(tnr, 12));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertText("First bullet", charStyle(tnr, 12));
     QTextListFormat bullets;
     bullets.setStyle(QTextListFormat::ListDisc);
     QTextList *list = c.createList(bullets);
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertText("Second bullet", style(tnr, 12, "B"));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertText("Second bullet", charStyle(tnr, 12, "B"));
     list->add(c.block());
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 12));
-    c.insertText("Numbered", style(tnr, 12));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
+    c.insertText("Numbered", charStyle(tnr, 12));
     QTextListFormat numbers;
     numbers.setStyle(QTextListFormat::ListDecimal);
     c.createList(numbers);
-    c.insertBlock(aligned(Qt::AlignLeft), style(tnr, 9));
+    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 9));
 }
 
 QByteArray hymnDocument()

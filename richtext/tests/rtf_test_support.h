@@ -76,6 +76,29 @@ inline QStringList paragraphs(const QTextDocument &doc)
     return out;
 }
 
+// A character format with every property the edit toolbar sets.
+inline QTextCharFormat charStyle(const QString &family, double points, const QString &flags = {},
+                                 const QColor &colour = QColor())
+{
+    QTextCharFormat f;
+    f.setFontFamilies(QStringList{family});
+    f.setFontPointSize(points);
+    f.setFontWeight(flags.contains('B') ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(flags.contains('I'));
+    f.setFontUnderline(flags.contains('U'));
+    f.setFontStrikeOut(flags.contains('S'));
+    if (colour.isValid())
+        f.setForeground(colour);
+    return f;
+}
+
+inline QTextBlockFormat aligned(Qt::Alignment a)
+{
+    QTextBlockFormat f;
+    f.setAlignment(a);
+    return f;
+}
+
 } // namespace richtext::test
 
 QT_BEGIN_NAMESPACE
