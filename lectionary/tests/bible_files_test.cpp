@@ -126,37 +126,50 @@ std::vector<VerseLine> VerseLines(const std::filesystem::path& path, bool apocry
   return lines;
 }
 
-TEST_F(BibleFilesTest, EveryVerseReadsAsAPassageOfItsOwn) {
-  struct {
-    const char* file;
-    bool apocrypha;
-    size_t verses;  // 0: not fixed here
-    int books;
-  } const files[] = {{"OldTstmt.dat", false, 23145, 39}, {"NewTstmt.dat", false, 7957, 27}, {"Apoc.dat", true, 0, 15}};
-  for (const auto& f : files) {
-    Open(f.file);
-    const std::vector<VerseLine> lines = VerseLines(BinDir() / f.file, f.apocrypha);
-    if (f.verses) EXPECT_EQ(lines.size(), f.verses) << f.file;
-    size_t failures = 0;
-    std::vector<const VerseLine*> lastOfBook(f.books, nullptr);
-    for (const VerseLine& v : lines) {
-      const std::string got = reader_.ReadPassage(v.book, v.chapter, v.verse, v.chapter, v.verse, false, false);
-      if (got != "     " + v.text && ++failures <= 5)
-        ADD_FAILURE() << f.file << " book " << v.book << " " << v.chapter << ":" << v.verse << " read \"" << got << "\"";
-      lastOfBook.at(v.book) = &v;
-    }
-    EXPECT_EQ(failures, 0u) << f.file;
-    // Each book's last verse has text, and the verse after it does not exist.
-    for (int b = 0; b < f.books; ++b) {
-      const VerseLine* last = lastOfBook[b];
-      if (!last) continue;  // a book the sources do not carry
-      EXPECT_FALSE(last->text.empty()) << f.file << " book " << b;
-      const std::string after = std::to_string(std::stoi(last->verse) + 1);
-      EXPECT_EQ(reader_.ReadPassage(b, last->chapter, after, last->chapter, after, false, false), "")
-          << f.file << " book " << b;
-    }
+struct SweptFile {
+  const char* file;
+  bool apocrypha;
+  size_t verses;  // 0: not fixed here
+  int books;
+};
+
+void PrintTo(const SweptFile& f, std::ostream* os) { *os << f.file; }
+
+class EveryVerseTest : public testing::TestWithParam<SweptFile> {};
+
+// One test per file, so the three sweeps can run side by side.
+TEST_P(EveryVerseTest, ReadsAsAPassageOfItsOwn) {
+  const SweptFile& f = GetParam();
+  BibleReader reader(BinDir());
+  ASSERT_TRUE(reader.OpenBibleFile(f.file)) << f.file << " in " << BinDir();
+  const std::vector<VerseLine> lines = VerseLines(BinDir() / f.file, f.apocrypha);
+  if (f.verses) EXPECT_EQ(lines.size(), f.verses);
+  size_t failures = 0;
+  std::vector<const VerseLine*> lastOfBook(f.books, nullptr);
+  for (const VerseLine& v : lines) {
+    const std::string got = reader.ReadPassage(v.book, v.chapter, v.verse, v.chapter, v.verse, false, false);
+    if (got != "     " + v.text && ++failures <= 5)
+      ADD_FAILURE() << "book " << v.book << " " << v.chapter << ":" << v.verse << " read \"" << got << "\"";
+    lastOfBook.at(v.book) = &v;
+  }
+  EXPECT_EQ(failures, 0u);
+  // Each book's last verse has text, and the verse after it does not exist.
+  for (int b = 0; b < f.books; ++b) {
+    const VerseLine* last = lastOfBook[b];
+    if (!last) continue;  // a book the sources do not carry
+    EXPECT_FALSE(last->text.empty()) << "book " << b;
+    const std::string after = std::to_string(std::stoi(last->verse) + 1);
+    EXPECT_EQ(reader.ReadPassage(b, last->chapter, after, last->chapter, after, false, false), "") << "book " << b;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(BibleFiles, EveryVerseTest,
+                         testing::Values(SweptFile{"OldTstmt.dat", false, 23145, 39},
+                                         SweptFile{"NewTstmt.dat", false, 7957, 27},
+                                         SweptFile{"Apoc.dat", true, 0, 15}),
+                         [](const testing::TestParamInfo<SweptFile>& info) {
+                           return std::string(info.param.file).substr(0, std::string(info.param.file).find('.'));
+                         });
 
 TEST_F(BibleFilesTest, ApocryphaBooks) {
   Open("Apoc.dat");
