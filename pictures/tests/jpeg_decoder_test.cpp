@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include "icon_library.h"
 #include "jpeg_decoder.h"
 #include "test_support.h"
 
@@ -250,6 +251,20 @@ TEST(JpegDecoder, AgreesWithDjpeg) {
     const QImage ours = DecodeBytes(c.jpeg, decoder).image;
     ASSERT_EQ(ours.size(), reference.size()) << c.name;
     EXPECT_LE(MaxDifference(ours, reference), 1) << c.name;
+  }
+}
+
+TEST(JpegDecoder, EveryBasePictureAgreesWithDjpeg) {
+  const IconLibraryInstance* lib = GetMultInstance();
+  for (uint32_t i = 0; i < lib->count; ++i) {
+    const QByteArray jpeg = kaltest::BasePicture(lib->entries[i].key);
+    const QImage reference = kaltest::DecodeWithDjpeg(jpeg, "-dct float");
+    if (reference.isNull()) GTEST_SKIP() << "djpeg not installed";
+    TJPEGStreamDecompressor decoder;
+    kal::UseMainWindowSettings(decoder);
+    const QImage ours = DecodeBytes(jpeg, decoder).image;
+    ASSERT_EQ(ours.size(), reference.size()) << lib->entries[i].key;
+    EXPECT_LE(MaxDifference(ours, reference), 1) << lib->entries[i].key;
   }
 }
 
