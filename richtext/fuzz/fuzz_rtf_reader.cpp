@@ -30,5 +30,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const richtext::RtfReadResult result = richtext::readRtf(richtext::writeRtf(doc), &again);
     if (!result.ok || again.toRawText() != doc.toRawText())
         std::abort();
+
+    // Any range of it writes valid RTF too, whatever the positions.
+    if (size >= 2) {
+        const int length = doc.characterCount();
+        const int from = data[0] % (length + 2) - 1;
+        const int to = data[size - 1] % (length + 2);
+        QTextDocument part;
+        if (!richtext::readRtf(richtext::writeRtf(doc, from, to), &part).ok)
+            std::abort();
+    }
     return 0;
 }
