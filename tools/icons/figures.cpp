@@ -365,7 +365,7 @@ void DrawVestment(QPainter& p, const Figure& f) {
       mantle.lineTo(P(f, 60, 140));
       mantle.closeSubpath();
       p.setPen(Qt::NoPen);
-      p.setBrush(f.vestment == Vestment::Schema ? QColor(36, 30, 28) : Darker(f.over, 120));
+      p.setBrush(f.vestment == Vestment::Schema ? Darker(f.over, 190) : Darker(f.over, 120));
       p.drawPath(mantle);
       Folds(p, f, f.over, {{{-30, 40, -34, 80, -30, 130}}, {{30, 40, 36, 80, 32, 130}}});
       if (f.vestment == Vestment::Schema) {
@@ -469,8 +469,14 @@ Figure MakeFigure(Variation& v, Vestment vestment, double cx, double hy, double 
       break;
     case Vestment::Monastic:
     case Vestment::Schema:
-      f.under = Vary(v, v.Chance(0.5) ? kUmber : QColor(70, 56, 44));
-      f.over = Vary(v, v.Chance(0.6) ? QColor(80, 60, 44) : kSlate, 6, 10);
+    {
+      // Undyed wool in its many shades: brown, grey, olive, near black.
+      const QColor robes[] = {kUmber, QColor(70, 56, 44), kOlive.darker(140), kSlate, QColor(110, 84, 60)};
+      const QColor mantles[] = {QColor(80, 60, 44), kSlate, QColor(60, 50, 70), QColor(40, 56, 50),
+                                QColor(96, 70, 50), QColor(50, 44, 40)};
+      f.under = Vary(v, v.Pick(robes), 6, 12);
+      f.over = Vary(v, v.Pick(mantles), 8, 12);
+    }
       f.attribute = v.Chance(0.6) ? Attribute::Scroll : Attribute::Cross;
       f.beardStyle = 2 + v.Below(3);
       f.beard = kHair[3 + v.Below(3) % 2];

@@ -22,8 +22,9 @@ const QColor kEarths[] = {QColor(70, 110, 60), QColor(110, 120, 60), QColor(60, 
 QString DisplayFamily() { return QStringLiteral("Liberation Serif"); }
 
 // A painted frame with a light inner line; returns the field inside it.
-QRectF PaintBorder(QPainter& p, Variation& v, int w, int h) {
-  const QColor border = Vary(v, v.Pick(kBorders), 6, 12);
+QRectF PaintBorder(QPainter& p, Variation& v, int w, int h, int key) {
+  // Neighbouring days never share a frame colour.
+  const QColor border = Vary(v, kBorders[(key * 3) % 8], 6, 12);
   p.fillRect(QRect(0, 0, w, h), border);
   p.setPen(QPen(border.lighter(150), 1));
   p.drawRect(QRectF(2.5, 2.5, w - 5, h - 5));
@@ -134,7 +135,8 @@ Vestment VestmentFor(Kind kind, bool woman, Variation& v) {
 
 void PaintSingleSaint(QPainter& p, Variation& v, const Subject& s, QRectF field, double bandTop) {
   const double groundTop = bandTop - v.Range(16, 26);
-  if (v.Chance(0.5))
+  // Alternate days stand before buildings and in the hills.
+  if (s.key % 2 == 0)
     DrawBuildings(p, v, field, groundTop);
   else
     DrawHills(p, v, field, groundTop, Vary(v, QColor(160, 150, 110), 20, 20));
@@ -270,7 +272,7 @@ QImage PaintIcon(const Subject& s, int width, int height) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  const QRectF field = PaintBorder(p, v, width, height);
+  const QRectF field = PaintBorder(p, v, width, height, s.key);
   PaintGold(p, v, field);
   // The band is laid out first so the composition knows where it ends.
   QImage scratch(1, 1, QImage::Format_RGB32);
@@ -303,7 +305,7 @@ QImage PaintSplash() {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  QRectF field = PaintBorder(p, v, w, h);
+  QRectF field = PaintBorder(p, v, w, h, 5001);
   PaintGold(p, v, field);
   DrawHeavenSegment(p, v, QPointF(field.center().x(), field.top()), 60, true);
   DrawGround(p, QRectF(field.left(), field.top() + 270, field.width(), 30), QColor(80, 110, 70));
