@@ -80,6 +80,35 @@ TEST(HymnLibraryData, SearchesPeopleMake) {
     EXPECT_EQ(SearchTropLookupTable("no such saint xyzzy", 101), 0);
 }
 
+// The word-boundary and 29 February rules, on the real rows.
+TEST(HymnLibraryData, BoundaryAndLeapDayRulesThroughTheLibrary) {
+    ASSERT_EQ(hymnpak::kRowCount, 366u);
+    ASSERT_NE(rowOf(101).find("BASIL "), std::string::npos);
+    EXPECT_EQ(SearchTropLookupTable("asil", 1231), 101) << "a match may start inside a word";
+    EXPECT_NE(SearchTropLookupTable("basi", 1231), 101) << "but must end at a word boundary";
+
+    // Words of 29 February's row found on no other day.
+    int unique = 0;
+    const std::string leap = rowOf(229);
+    for (std::size_t b = 0; b < leap.size();) {
+        while (b < leap.size() && isDelimiter(leap[b])) ++b;
+        std::size_t e = b;
+        while (e < leap.size() && !isDelimiter(leap[e])) ++e;
+        const std::string word = leap.substr(b, e - b);
+        b = e;
+        if (word.size() < 4) continue;
+        bool elsewhere = false;
+        for (std::size_t i = 0; i < hymnpak::kRowCount && !elsewhere; ++i)
+            elsewhere = hymnpak::kRows[i].key != 229 &&
+                        std::string(hymnpak::kRows[i].commemorations).find(word) != std::string::npos;
+        if (elsewhere) continue;
+        ++unique;
+        for (std::uint16_t from : {101, 228, 301, 1231}) EXPECT_EQ(SearchTropLookupTable(word.c_str(), from), 0) << word;
+        EXPECT_EQ(SearchTropLookupTable(word.c_str(), 229), 229) << word;
+    }
+    EXPECT_GT(unique, 0) << "29 February names someone kept on no other day";
+}
+
 // The last word of each day's row ends the row, so searching it from the day
 // before must land on that day (29 February only from itself).
 TEST(HymnLibraryData, LastWordOfEveryRowIsFoundFromTheDayBefore) {
