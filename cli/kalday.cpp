@@ -12,6 +12,7 @@
 #include "print_icon.h"
 #include "print_passage.h"
 #include "print_reading.h"
+#include "print_readings.h"
 #include "program_folder.h"
 
 namespace kalday {
@@ -47,7 +48,7 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
   // Each feature of the day adds its part, as text or as fields of one object.
   // In text, asking for a section prints that section instead of the summary.
-  const bool sections = options.hymns || options.findSaint || options.icon;
+  const bool sections = options.hymns || options.findSaint || options.icon || options.readings;
   int status = 0;
   if (options.json) {
     JsonWriter json(out);
@@ -56,12 +57,14 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (options.hymns) WriteHymnsJson(context, json);
     if (options.findSaint) status = WriteFindSaintJson(context, *options.findSaint, json);
     if (options.icon) status = std::max(status, WriteIconJson(context, kal::ExecutableDirectory(), json, err));
+    if (options.readings) status = std::max(status, WriteReadingsJson(context, kal::ExecutableDirectory(), json));
     json.EndObject();
   } else {
     if (!sections) PrintDayText(context, out);
     if (options.hymns) PrintHymnsText(context, out);
     if (options.findSaint) status = PrintFindSaintText(context, *options.findSaint, out);
     if (options.icon) status = std::max(status, PrintIconText(context, kal::ExecutableDirectory(), out, err));
+    if (options.readings) status = std::max(status, PrintReadingsText(context, kal::ExecutableDirectory(), out));
   }
   return status;
 }

@@ -53,7 +53,7 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      4},
     {"--headings", "", "With --passage: a \"Chapter\" line before each chapter of a range that spans chapters.",
      [](Options& o, const std::string&) { o.headings = true; return std::string(); }},
-    {"--verse-numbers", "", "With --passage: each verse begins with its number.",
+    {"--verse-numbers", "", "With --passage or --readings: each verse begins with its number.",
      [](Options& o, const std::string&) { o.verseNumbers = true; return std::string(); }},
     {"--hymns", "",
      "Print the day's troparia and kontakia (the hymn library's document for the date key of "
@@ -79,6 +79,12 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      "from the Bible file its section opens, with verse numbers. An unknown key is reported and "
      "kalday exits with status 2. JSON keys: key, reference, book, file, text.",
      [](Options& o, const std::string& v) { o.reading = v; return std::string(); }},
+    {"--readings", "",
+     "Print the day's Bible-readings page: the name of the day and, service by service, the "
+     "heading and text of every reading appointed for it, as the Bible readings view shows it, "
+     "read from the Bible files of the program's folder. Exit status 1 when one of them is "
+     "missing (the page is then the message that says so). JSON key: readings.",
+     [](Options& o, const std::string&) { o.readings = true; return std::string(); }},
     {"--help", "", "Print this help and exit.",
      [](Options& o, const std::string&) { o.help = true; return std::string(); }},
 });
@@ -96,7 +102,8 @@ std::string CheckCombination(const Options& o) {
   if (o.passage && (o.date || o.easterYear)) return "--passage cannot be used with --date or --easter";
   if (o.reading && (o.date || o.easterYear || o.passage))
     return "--reading cannot be used with --date, --easter or --passage";
-  if ((o.headings || o.verseNumbers) && !o.passage) return "--headings and --verse-numbers need --passage";
+  if (o.headings && !o.passage) return "--headings needs --passage";
+  if (o.verseNumbers && !o.passage && !o.readings) return "--verse-numbers needs --passage or --readings";
   return {};
 }
 
@@ -148,6 +155,7 @@ void PrintHelp(std::ostream& out) {
          "       kalday --passage FILE BOOK START_CH:START_V END_CH:END_V [--headings]\n"
          "              [--verse-numbers] [--json]\n"
          "       kalday --reading KEY [--json]\n"
+         "       kalday [--date YYYY-MM-DD] [--old|--new] --readings [--verse-numbers] [--json]\n"
          "\n"
          "Prints the page summary of a day of the Orthodox church calendar: the date title, the\n"
          "name of the day in the church year with its tone and fasting rule, its place in the\n"

@@ -28,6 +28,7 @@ struct Options {
   std::optional<std::string> findSaint;   // --find-saint TEXT
   std::optional<std::string> reading;     // --reading KEY
   bool icon = false;                      // --icon
+  bool readings = false;                  // --readings
   std::optional<std::string> iconOut;     // --icon-out FILE
 };
 
