@@ -1,0 +1,19 @@
+#include "editing_commands.h"
+
+#include "edit_toolbar.h"
+#include "find_commands.h"
+#include "help_viewer.h"
+#include "main_form.h"
+#include "toolbar_docking.h"
+
+namespace kal {
+
+void ConnectEditingCommands(TMainForm& main) {
+  // Each is a child of the window and lives as long as it.
+  new HelpSystem(main);
+  new EditCommands(main);
+  new FindCommands(main);
+  new ToolbarDocking(main);
+}
+
+}  // namespace kal
