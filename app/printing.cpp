@@ -162,8 +162,8 @@ void PrintRichText(const QString& title, const QTextDocument& document, QPrinter
     painter.translate(0, -band.top());
     painter.setClipRect(band);
     QAbstractTextDocumentLayout::PaintContext context;
-    // Lines never cross a page break; a hair's narrower clip keeps a line
-    // that ends on the break from being drawn (clipped) on the next page too.
+    // Lines never cross a page break; a clip a little inside the band keeps
+    // a paragraph that ends on the break off the next page.
     context.clip = band.adjusted(0, 1, 0, -1);
     context.palette.setColor(QPalette::Text, Qt::black);
     page->documentLayout()->draw(&painter, context);
