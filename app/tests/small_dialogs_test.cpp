@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 
 #include "about_box.h"
 #include "date_box.h"
@@ -13,6 +14,7 @@
 #include "go_to_date_dlg.h"
 #include "main_form.h"
 #include "print_range_dlg.h"
+#include "stored_values.h"
 
 namespace kal {
 namespace {
@@ -89,6 +91,8 @@ TEST_F(SmallDialogsTest, GoToDateMovesToTheChosenDayOnEitherCalendar) {
     EXPECT_EQ(ShownDate(), (YearMonthDay{2000, 2, 29}));
     Stop();
   }
+  // The dialog's place is kept for the next time.
+  EXPECT_TRUE(QSettings(kSettingsCompany, kSettingsProgram).contains("GoToDateWindow/Left"));
 }
 
 TEST_F(SmallDialogsTest, GoToDateAndPrintRangeOpenOnTodayAndOnTheYearsAtTheEnds) {
@@ -113,8 +117,8 @@ TEST_F(SmallDialogsTest, GoToDateAndPrintRangeOpenOnTodayAndOnTheYearsAtTheEnds)
     opened_.clear();
     boxes_.boxes.clear();
     Start(c.today);
-    Run("MGoToDate");
-    Run("MPrintRange");
+    Press(Qt::Key_O, Qt::ControlModifier);  // Go to Date
+    Press(Qt::Key_G, Qt::ControlModifier);  // Print Range
     if (c.opens) {
       EXPECT_EQ(DialogsOpened(), (QStringList{"TGoToDateDlg", "TPrintRangeDlg"}));
       EXPECT_TRUE(boxes_.boxes.empty());
