@@ -11,6 +11,8 @@
 
 namespace kal {
 
+class BibleReader;
+
 // The screen's size in pixels, read each time it is needed.
 class ScreenInfo {
  public:
@@ -23,6 +25,7 @@ struct AppContext {
   Prompt* prompt = nullptr;                        // message boxes and the save dialog
   const ScreenInfo* screen = nullptr;              // screen size for placement and icon scaling
   std::function<bool(const QString&)> folderWritable;  // default: the file system's answer
+  BibleReader* bibleReader = nullptr;              // the one reader, owned by the Bible search window
 };
 
 // The context of the running program (set once at start-up, or by a test).

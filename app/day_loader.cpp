@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include "app_context.h"
+#include "bible_reader.h"
 #include "calendar/day_designation.h"
 #include "command_guard.h"
 #include "date_box.h"
@@ -48,9 +49,10 @@ void TDateBox::LoadDay(bool withIcons) {
   main_->PersonalFileName = PersonalFilePath(PersonalCopyFolder(), key, troparion);
 
   IconPanel* icons = main_->Icons();
-  const IconDay iconDay = CurrentIconDay();
-  day_.HasIcon = DayHasIcon(key, iconDay.substitute,
+  const SelectedDay day = day_;
+  day_.HasIcon = DayHasIcon(key, [day](uint16_t k) { return SubstituteIconKey(day, k); },
                             [icons](uint16_t k) { return icons->Libraries().BaseHas(k); });
+  const IconDay iconDay = CurrentIconDay();
 
   QTextEdit* editor = main_->Editor();
   {
@@ -82,9 +84,13 @@ void TDateBox::LoadDay(bool withIcons) {
       } else {
         main_->StatusText = "Viewing bible verses for " + main_->DateCaption();
         verseNumbers->setEnabled(true);
-        LoadPlainReadings(editor, DailyReadingsText(day_, mode, main_->ShowVerseNumbersChecked()));
+        if (BibleReader* reader = App().bibleReader) {
+          LoadPlainReadings(editor, DailyReadingsText(*reader, day_, mode, main_->ShowVerseNumbersChecked()));
+        }
       }
     }
+    // A new page is read from its top.
+    editor->moveCursor(QTextCursor::Start);
     editor->document()->setModified(false);
   }
   if (main_->ShowIconsChecked() && withIcons) {

@@ -37,6 +37,8 @@ class IconPanel : public QFrame {
   void SetPanelWidth(int width);
   // The width the picture on display takes at the screen's height.
   int PictureWidth() const;
+  // The decoded picture's own size.
+  QSize PictureSize() const { return display_->Picture().size(); }
   // Screen height used for the last sizing.
   int ScreenHeight() const { return screenHeight_; }
   QString Caption() const;

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFontComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -12,7 +14,6 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QTextFrame>
 #include <QTextList>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,6 +24,7 @@
 #include "date_box.h"
 #include "icon_panel.h"
 #include "locale_date_names.h"
+#include "rich_edit.h"
 
 namespace kal {
 
@@ -123,6 +125,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   clickRuns("MTBFindSaint", &TMainForm::InertCommand);
   clickRuns("MTBHelpTopics", &TMainForm::InertCommand);
 
+  connect(editor_, &QTextEdit::cursorPositionChanged, this, &TMainForm::FollowSelection);
+  connect(editor_, &QTextEdit::selectionChanged, this, &TMainForm::FollowSelection);
   connect(iconPanel_, &IconPanel::NextIconRequested, this,
           [this] { RunCommand([this] { ShowNextIconCommand(iconPanel_); }); });
   connect(iconPanel_, &IconPanel::NextIconAvailable, this,
@@ -207,17 +211,10 @@ void TMainForm::InertCommand(QObject*) {}
 // ------------------------------------------------------------- texts
 
 void TMainForm::SetEditorMargins() {
-  QTextFrame* root = editor_->document()->rootFrame();
-  QTextFrameFormat format = root->frameFormat();
-  if (format.leftMargin() == 20 && format.rightMargin() == 20 && format.topMargin() == 18 &&
-      format.bottomMargin() == 18)
-    return;
-  format.setMargin(0);
-  format.setLeftMargin(20);
-  format.setRightMargin(20);
-  format.setTopMargin(18);
-  format.setBottomMargin(18);
-  root->setFrameFormat(format);
+  // The formatting rectangle: the client area less 20 pixels left and right
+  // and 18 top and bottom. Kept outside the document, so setting it never
+  // marks the page as changed.
+  static_cast<RichEdit*>(editor_)->SetFormattingMargins(20, 18);
 }
 
 QString TMainForm::DateCaption() const {
@@ -232,8 +229,51 @@ QString TMainForm::DateCaption() const {
 void TMainForm::ShowStatusText() { statusPanel1_->setText(StatusText); }
 
 void TMainForm::FollowSelection() {
-  // The edit toolbar's state is not yet tied to the selection; its controls
-  // keep their initial state until the formatting commands are connected.
+  // The edit toolbar and the Format menu show the selection's format. The
+  // formatting commands themselves are not connected yet.
+  SuppressFormatEvents = true;
+  const QTextCursor cursor = editor_->textCursor();
+  const QTextCharFormat format = cursor.charFormat();
+  const QFont font = format.font();
+  auto* fontName = findChild<QFontComboBox*>("ETBFontName");
+  auto* fontSize = findChild<QComboBox*>("ETBFontSize");
+  auto* fontColor = findChild<QComboBox*>("ETBFontColor");
+  {
+    const QSignalBlocker a(fontName), b(fontSize), c(fontColor);
+    fontName->setCurrentFont(font);
+    fontName->setEditText(font.family());
+    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / logicalDpiY();
+    fontSize->setEditText(QString::number(qRound(points)));
+    const QColor colour = format.foreground().style() == Qt::NoBrush ? QColor(Qt::black) : format.foreground().color();
+    fontColor->setCurrentIndex(fontColor->findData(colour));
+  }
+  const bool hasSelection = cursor.hasSelection();
+  for (const char* name : {"MCut", "MCopy"}) actions_[name]->setEnabled(hasSelection);
+  buttons_["ETBCut"]->setEnabled(hasSelection);
+  buttons_["ETBCopy"]->setEnabled(hasSelection);
+  const bool undo = editor_->document()->isUndoAvailable();
+  actions_["MUndo"]->setEnabled(undo);
+  buttons_["ETBUndo"]->setEnabled(undo);
+  const bool paste = editor_->canPaste();
+  actions_["MPaste"]->setEnabled(paste);
+  buttons_["ETBPaste"]->setEnabled(paste);
+  const std::pair<const char*, bool> styles[] = {{"Bold", font.bold()}, {"Italic", font.italic()},
+                                                 {"Underline", font.underline()}};
+  for (const auto& [style, on] : styles) {
+    buttons_[QString("ETB") + style]->setChecked(on);
+    actions_[QString("M") + style]->setChecked(on);
+  }
+  const bool bullets = cursor.currentList() != nullptr;
+  buttons_["ETBBullets"]->setChecked(bullets);
+  actions_["MBullets"]->setChecked(bullets);
+  const Qt::Alignment alignment = cursor.blockFormat().alignment();
+  const char* aligned =
+      alignment & Qt::AlignHCenter ? "CenterAlign" : alignment & Qt::AlignRight ? "RightAlign" : "LeftAlign";
+  for (const char* name : {"LeftAlign", "CenterAlign", "RightAlign"}) {
+    actions_[QString("M") + name]->setChecked(qstrcmp(name, aligned) == 0);
+  }
+  buttons_[QString("ETB") + aligned]->setChecked(true);
+  SuppressFormatEvents = false;
 }
 
 bool TMainForm::event(QEvent* event) {
@@ -253,8 +293,11 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 }
 
 void TMainForm::SetPersonalBackground(bool personal) {
+  // The margins around the text take the page's colour too.
+  const QColor page = personal ? QColor(255, 255, 239) : QApplication::palette().color(QPalette::Base);
   QPalette colours = editor_->palette();
-  colours.setColor(QPalette::Base, personal ? QColor(255, 255, 239) : QApplication::palette().color(QPalette::Base));
+  colours.setColor(QPalette::Base, page);
+  colours.setColor(QPalette::Window, page);
   editor_->setPalette(colours);
 }
 
@@ -379,6 +422,7 @@ void TMainForm::ViewSwitch(QObject* sender) {
     }
     dateBox_->LoadDay(false);
     FollowSelection();
+    ShowStatusText();
   } catch (...) {
     // Cancel in the save question, or a failed load: the view buttons are
     // brought back in line with the menu.
@@ -394,6 +438,7 @@ void TMainForm::ShowVerseNumbersCommand(QObject* sender) {
     dateBox_->LoadDay(false);
     FollowSelection();
   }
+  ShowStatusText();
 }
 
 void TMainForm::ShowIconsCommand(QObject* sender) {
@@ -410,6 +455,7 @@ void TMainForm::ShowIconsCommand(QObject* sender) {
     dateBox_->LoadDay(false);
   }
   FollowSelection();
+  ShowStatusText();
 }
 
 void TMainForm::ShowNextIconCommand(QObject*) {

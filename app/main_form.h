@@ -50,8 +50,8 @@ class TMainForm : public QMainWindow {
   void SetEditorMargins();
   QString DateCaption() const;
   void ShowStatusText();
-  // The edit toolbar following the selection (its formatting controls are
-  // not connected yet; the call keeps its place after every page load).
+  // The menus and the edit toolbar set to the selection's format, after
+  // every page load and selection change.
   void FollowSelection();
 
   // Personalised copies.

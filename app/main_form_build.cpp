@@ -17,6 +17,7 @@
 
 #include "icon_panel.h"
 #include "main_form.h"
+#include "rich_edit.h"
 
 namespace kal {
 
@@ -206,8 +207,7 @@ void TMainForm::BuildMainToolBar() {
             "Finds the specified saint, and goes to that page")
       ->setFixedWidth(152);
   mainToolBar_->addSeparator();
-  AddButton(mainToolBar_, "MTBHelpTopics", QString(), "Help Topics", "Displays kalendra's help system")
-      ->setIcon(style->standardIcon(QStyle::SP_DialogHelpButton));
+  AddButton(mainToolBar_, "MTBHelpTopics", "?", "Help Topics", "Displays kalendra's help system")->setFont(bold);
 }
 
 void TMainForm::BuildEditToolBar() {
@@ -344,7 +344,7 @@ void TMainForm::BuildCentralArea() {
   iconPanel_ = new IconPanel(central);
   row->addWidget(iconPanel_);
 
-  editor_ = new QTextEdit(central);
+  editor_ = new RichEdit(central);
   editor_->setObjectName("MainRichEdit");
   QFont editorFont("Times New Roman");
   editorFont.setPixelSize(18);
@@ -354,6 +354,7 @@ void TMainForm::BuildCentralArea() {
   editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   editor_->setAcceptRichText(true);
   editor_->setContextMenuPolicy(Qt::CustomContextMenu);
+  editor_->setAutoFillBackground(true);
   row->addWidget(editor_, 1);
   column->addLayout(row, 1);
   setCentralWidget(central);

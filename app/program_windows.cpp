@@ -4,24 +4,15 @@
 #include "date_box.h"
 #include "main_form.h"
 
-#ifdef KAL_HAVE_BIBLE_READER
 #include "bible_reader.h"
-#endif
 
 namespace kal {
 
-#ifdef KAL_HAVE_BIBLE_READER
 struct BibleReaderOwner::Impl {
   explicit Impl(const QString& folder) : reader(folder.toStdString()) { reader.OpenBibleFile("NewTstmt.dat"); }
   BibleReader reader;
 };
 BibleReader* BibleReaderOwner::Reader() const { return &impl_->reader; }
-#else
-struct BibleReaderOwner::Impl {
-  explicit Impl(const QString&) {}
-};
-BibleReader* BibleReaderOwner::Reader() const { return nullptr; }
-#endif
 
 BibleReaderOwner::BibleReaderOwner(const QString& programFolder)
     : impl_(std::make_unique<Impl>(programFolder)) {}
@@ -34,6 +25,7 @@ ProgramWindows::~ProgramWindows() {
   // The main window goes first: it saves its settings and takes the date
   // selection window with it.
   main.reset();
+  if (bibleSearch && App().bibleReader == bibleSearch->Reader()) App().bibleReader = nullptr;
   bibleSearch.reset();
 }
 
@@ -41,6 +33,7 @@ ProgramWindows CreateProgramWindows(QDate today) {
   ProgramWindows windows;
   windows.main = std::make_unique<TMainForm>();
   windows.bibleSearch = std::make_unique<BibleReaderOwner>(App().programFolder);
+  App().bibleReader = windows.bibleSearch->Reader();
   windows.dateBox = new TDateBox(windows.main.get(), today);
   return windows;
 }

@@ -7,6 +7,10 @@
 
 namespace kal {
 
-QString DailyReadingsText(const SelectedDay& day, CalendarMode mode, bool verseNumbers);
+class BibleReader;
+
+// The page for the selected day, its line breaks made plain; reader is the
+// program's one Bible reader (left on NewTstmt.dat).
+QString DailyReadingsText(BibleReader& reader, const SelectedDay& day, CalendarMode mode, bool verseNumbers);
 
 }  // namespace kal
