@@ -1,5 +1,7 @@
 #include "editing_commands.h"
 
+#include <QTextEdit>
+
 #include "edit_toolbar.h"
 #include "find_commands.h"
 #include "help_viewer.h"
@@ -14,6 +16,9 @@ void ConnectEditingCommands(TMainForm& main) {
   new EditCommands(main);
   new FindCommands(main);
   new ToolbarDocking(main);
+  // The page, not the first box of the edit toolbar, has the keyboard when
+  // the window opens, so that the clipboard keys act on the page.
+  main.Editor()->setFocus();
 }
 
 }  // namespace kal
