@@ -20,6 +20,7 @@
 
 #include "command_guard.h"
 #include "main_form.h"
+#include "modal_runner.h"
 
 namespace kal {
 
@@ -96,7 +97,7 @@ EditCommands::EditCommands(TMainForm& form) : QObject(&form), form_(form) {
       colours.push_back({fontColor_->itemText(row), fontColor_->itemData(row).value<QColor>()});
     FontDialog dialog(colours, &form_);
     dialog.SetChoice(initial);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
     return dialog.Choice();
   };
 

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -46,7 +47,14 @@ FontDialog::FontDialog(const QVector<std::pair<QString, QColor>>& colours, QWidg
 }
 
 void FontDialog::SetChoice(const FontChoice& choice) {
-  setCurrentFont(choice.font);
+  // The dialog lists the faces installed; a name the system stands in for
+  // (Times New Roman shown in a metric twin) is offered as the face really
+  // used, and given back under its own name unless the user picks another.
+  QFont shown = choice.font;
+  givenFamily_ = choice.font.family();
+  shownFamily_ = QFontInfo(choice.font).family();
+  shown.setFamily(shownFamily_);
+  setCurrentFont(shown);
   int row = colour_->findData(choice.colour);
   if (row < 0) {
     // A colour the list does not name is kept as a row of its own.
@@ -59,7 +67,9 @@ void FontDialog::SetChoice(const FontChoice& choice) {
 }
 
 FontChoice FontDialog::Choice() const {
-  return {currentFont(), colour_->currentData().value<QColor>()};
+  QFont font = currentFont();
+  if (!givenFamily_.isEmpty() && font.family() == shownFamily_) font.setFamily(givenFamily_);
+  return {font, colour_->currentData().value<QColor>()};
 }
 
 }  // namespace kal

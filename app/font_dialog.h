@@ -33,6 +33,7 @@ class FontDialog : public QFontDialog {
 
  private:
   QComboBox* colour_ = nullptr;
+  QString givenFamily_, shownFamily_;
 };
 
 }  // namespace kal

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTextBlock>
@@ -18,6 +19,7 @@
 #include "edit_toolbar.h"
 #include "kalview_fixture.h"
 #include "main_form.h"
+#include "modal_runner.h"
 
 namespace kal {
 namespace {
@@ -295,6 +297,36 @@ TEST_F(EditingTest, TheFontDialogGivesTheSelectionItsChoice) {
   EXPECT_EQ(Box("ETBFontSize")->currentText(), "20");
   EXPECT_TRUE(Button("ETBItalic")->isChecked());
   EXPECT_EQ(Box("ETBFontColor")->currentText(), "Navy");
+}
+
+TEST_F(EditingTest, TheRealFontDialogStartsFromTheSelection) {
+  QFont seen;
+  QColor seenColour;
+  QStringList buttons;
+  SetModalRunner([&](QDialog& shown) {
+    auto& dialog = static_cast<FontDialog&>(shown);
+    seen = dialog.Choice().font;
+    seenColour = dialog.Choice().colour;
+    for (const char* name : {"FontDialogApply", "FontDialogHelp", "FontDialogColor"}) {
+      if (dialog.findChild<QWidget*>(name)) buttons << name;
+    }
+    QFont chosen = seen;
+    chosen.setUnderline(true);
+    dialog.SetChoice({chosen, QColor(255, 0, 0)});
+    return int(QDialog::Accepted);
+  });
+  Select(6, 4);  // "bold"
+  Item("MFont")->trigger();
+  SetModalRunner({});
+  EXPECT_TRUE(seen.bold());
+  EXPECT_EQ(seenColour, QColor(Qt::black));
+  EXPECT_EQ(FormatAt(7).font().family(), "Times New Roman");  // the page's own face name is kept
+  EXPECT_EQ(buttons, (QStringList{"FontDialogApply", "FontDialogHelp", "FontDialogColor"}));
+  EXPECT_TRUE(FormatAt(7).fontUnderline());
+  EXPECT_TRUE(FormatAt(7).fontWeight() >= QFont::Bold);
+  EXPECT_EQ(FormatAt(7).foreground().color(), QColor(255, 0, 0));
+  EXPECT_EQ(Box("ETBFontColor")->currentText(), "Red");
+  EXPECT_TRUE(Button("ETBUnderline")->isChecked());
 }
 
 }  // namespace

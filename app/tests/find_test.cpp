@@ -2,6 +2,8 @@
 // library of the program's folder.
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
+#include <QToolButton>
 #include <QFile>
 #include <QRadioButton>
 #include <QTextCursor>
@@ -11,6 +13,7 @@
 #include "find_dialog.h"
 #include "kalview_fixture.h"
 #include "main_form.h"
+#include "modal_runner.h"
 
 namespace kal {
 namespace {
@@ -189,6 +192,21 @@ TEST_F(FindTest, TheVerseLibraryIsUsedOnlyWhenItIsThere) {
   SaintSearch("Nativity");
   EXPECT_EQ(prompt_.Texts(), QStringList{"Unable to Load DLL"});
   EXPECT_EQ(ShownDate(), (YearMonthDay{2021, 12, 25}));
+}
+
+TEST_F(FindTest, InTheReadingsViewTheCommandOpensTheBibleSearch) {
+  Start();
+  Item("MDailyBibleReadings")->trigger();
+  QStringList shown;
+  SetModalRunner([&](QDialog& dialog) {
+    shown << dialog.objectName();
+    return int(QDialog::Rejected);
+  });
+  Press(Qt::Key_F4);
+  windows_.main->ToolButton("MTBFindSaint")->click();
+  SetModalRunner({});
+  EXPECT_EQ(shown, (QStringList{"TBibleSearchDlg", "TBibleSearchDlg"}));
+  EXPECT_FALSE(Find().SaintDialog()->isVisible());
 }
 
 TEST_F(FindTest, TextForTheHymnTableIsWindows1252) {
