@@ -104,13 +104,17 @@ void ToolbarDocking::DockChanged() {
   const Place mainPlace = PlaceOf(form_.MainToolBar());
   const Place editPlace = PlaceOf(form_.EditToolBar());
   if (placesKnown_ && mainPlace == mainPlace_ && editPlace == editPlace_) return;
-  const bool editMoved = !placesKnown_ || !(editPlace == editPlace_);
+  // The first look at the docks (the window being made) shapes only a bar
+  // that starts in a side dock; the bars are built for the top.
+  const bool first = !placesKnown_;
+  const bool mainMoved = first ? InSideDock(form_.MainToolBar()) : !(mainPlace == mainPlace_);
+  const bool editMoved = first || !(editPlace == editPlace_);
   placesKnown_ = true;
   mainPlace_ = mainPlace;
   editPlace_ = editPlace;
 
   RedrawFreeze freeze(&form_);
-  ShapeMainToolBar(InSideDock(form_.MainToolBar()));
+  if (mainMoved) ShapeMainToolBar(InSideDock(form_.MainToolBar()));
   if (editMoved) {
     // The page's modified flag outlives the edit toolbar's change of shape.
     form_.SavedModified = form_.Editor()->document()->isModified();

@@ -64,6 +64,7 @@ TEST_F(ToolbarHelpTest, HintsNeedAVisibleToolbar) {
 TEST_F(ToolbarHelpTest, TheMainToolbarTurnsNarrowInASideDock) {
   Start();
   QToolBar* bar = Main().MainToolBar();
+  EXPECT_EQ(Button("MTBFindSaint")->width(), 152);  // as built, until the toolbar first moves
   for (Qt::ToolBarArea side : {Qt::LeftToolBarArea, Qt::RightToolBarArea}) {
     Dock(bar, side);
     EXPECT_EQ(Button("MTBKalendra")->text(), "M");
@@ -122,6 +123,22 @@ TEST_F(ToolbarHelpTest, TheEditToolbarSwapsItsBoxesForTheFontButtonAtTheSides) {
       EXPECT_EQ(asked, 1);
     }
   }
+}
+
+TEST_F(ToolbarHelpTest, ToolbarsRestoredInSideDocksStartInTheirSideShape) {
+  for (const char* bar : {"MainToolBar", "EditToolBar"}) {
+    const QString group = QString("Toolbars/") + bar + "/";
+    Store(group + "DockedTo", bar[0] == 'M' ? "DockLeft" : "DockRight");
+    Store(group + "DockRow", "0");
+    Store(group + "DockPos", "0");
+    Store(group + "Visible", "1");
+  }
+  Start();
+  ASSERT_EQ(Main().toolBarArea(Main().MainToolBar()), Qt::LeftToolBarArea);
+  EXPECT_EQ(Button("MTBKalendra")->text(), "M");
+  EXPECT_EQ(Button("MTBFindSaint")->toolButtonStyle(), Qt::ToolButtonIconOnly);
+  EXPECT_TRUE(Shown("ETBFontButton"));
+  EXPECT_FALSE(Shown("ETBFontSize"));
 }
 
 TEST_F(ToolbarHelpTest, BarsShrinkOnceBelow540PixelsAndGrowBackAbove) {
