@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <cmath>
@@ -77,7 +78,12 @@ ToolbarDocking::ToolbarDocking(TMainForm& form) : QObject(&form), form_(form) {
   findSaint->setToolButtonStyle(Qt::ToolButtonTextOnly);
   for (QToolBar* bar : {form.MainToolBar(), form.EditToolBar()}) {
     bar->installEventFilter(this);
-    connect(bar, &QToolBar::topLevelChanged, this, [this] { DockChanged(); });
+    connect(bar, &QToolBar::topLevelChanged, this, [this, bar](bool floating) {
+      DockChanged();
+      // A toolbar dropped into a dock goes to the start of its row, once
+      // the layout that placed it has settled.
+      if (!floating) QTimer::singleShot(0, this, [this, bar] { ToStartOfRow(bar); });
+    });
     connect(bar, &QToolBar::orientationChanged, this, [this] { DockChanged(); });
   }
   form.installEventFilter(this);
@@ -92,7 +98,17 @@ ToolbarDocking* ToolbarDocking::Of(const TMainForm& form) {
 }
 
 ToolbarDocking::Place ToolbarDocking::PlaceOf(QToolBar* bar) const {
-  return {static_cast<int>(form_.toolBarArea(bar)), bar->isFloating()};
+  // The row is told by the distance from the toolbar's own edge of the
+  // window, which resizing the window leaves alone.
+  const Qt::ToolBarArea area = form_.toolBarArea(bar);
+  int row = 0;
+  switch (area) {
+    case Qt::LeftToolBarArea: row = bar->x(); break;
+    case Qt::RightToolBarArea: row = form_.width() - bar->geometry().right(); break;
+    case Qt::BottomToolBarArea: row = form_.height() - bar->geometry().bottom(); break;
+    default: row = bar->y(); break;
+  }
+  return {static_cast<int>(area), bar->isFloating() ? 0 : row, bar->isFloating()};
 }
 
 bool ToolbarDocking::InSideDock(QToolBar* bar) const {
@@ -103,6 +119,9 @@ bool ToolbarDocking::InSideDock(QToolBar* bar) const {
 void ToolbarDocking::DockChanged() {
   const Place mainPlace = PlaceOf(form_.MainToolBar());
   const Place editPlace = PlaceOf(form_.EditToolBar());
+  // Until the window is first shown its layout is not settled: only the
+  // first look (the window being made) counts.
+  if (placesKnown_ && !shown_) return;
   if (placesKnown_ && mainPlace == mainPlace_ && editPlace == editPlace_) return;
   // The first look at the docks (the window being made) shapes only a bar
   // that starts in a side dock; the bars are built for the top.
@@ -122,6 +141,22 @@ void ToolbarDocking::DockChanged() {
     form_.Editor()->document()->setModified(form_.SavedModified);
   }
   form_.SetEditorMargins();
+}
+
+void ToolbarDocking::ToStartOfRow(QToolBar* bar) {
+  if (bar->isFloating() || bar->isHidden()) return;
+  const Qt::ToolBarArea area = form_.toolBarArea(bar);
+  const bool vertical = area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea;
+  for (QToolBar* other : {form_.MainToolBar(), form_.EditToolBar()}) {
+    if (other == bar || other->isFloating() || other->isHidden() || form_.toolBarArea(other) != area) continue;
+    const bool sameRow = vertical ? other->x() == bar->x() : other->y() == bar->y();
+    const bool before = vertical ? other->y() < bar->y() : other->x() < bar->x();
+    if (sameRow && before) {
+      form_.insertToolBar(other, bar);
+      bar->show();
+      return;
+    }
+  }
 }
 
 void ToolbarDocking::SetWidth(QWidget* widget, int width) {
@@ -202,8 +237,11 @@ bool ToolbarDocking::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (watched == &form_) {
     if (type == QEvent::Show && !shown_) {
-      // The first showing: a small screen shrinks the bars once.
+      // The first showing: the rows the toolbars were laid out in are where
+      // they start; a small screen shrinks the bars once.
       shown_ = true;
+      placesKnown_ = false;
+      DockChanged();
       const ScreenInfo fallback;
       const int height = (App().screen ? App().screen->Size() : fallback.Size()).height();
       if (height < kSmallScreenHeight && !scaled_) ScaleBars(true);

@@ -37,11 +37,13 @@ class ToolbarDocking : public QObject {
  private:
   struct Place {
     int area = 0;
+    int row = 0;
     bool floating = false;
     bool operator==(const Place&) const = default;
   };
   Place PlaceOf(QToolBar* bar) const;
   bool InSideDock(QToolBar* bar) const;
+  void ToStartOfRow(QToolBar* bar);
   void ShapeMainToolBar(bool narrow);
   void ShapeEditToolBar(bool side);
   void SetWidth(QWidget* widget, int width);

@@ -125,6 +125,29 @@ TEST_F(ToolbarHelpTest, TheEditToolbarSwapsItsBoxesForTheFontButtonAtTheSides) {
   }
 }
 
+TEST_F(ToolbarHelpTest, ADockedToolbarGoesToTheStartOfItsRow) {
+  Start();
+  QToolBar* main = Main().MainToolBar();
+  QToolBar* edit = Main().EditToolBar();
+  // Dropped at the end of the edit toolbar's row (the toolbar says it is
+  // docked again, as after a drag)...
+  Main().addToolBar(Qt::TopToolBarArea, main);
+  main->show();
+  emit main->topLevelChanged(false);
+  QTest::qWait(50);
+  // ...it stands first in that row.
+  EXPECT_EQ(main->y(), edit->y());
+  EXPECT_LT(main->x(), edit->x());
+  Dock(edit, Qt::LeftToolBarArea);
+  for (QToolBar* bar : {main, edit}) {
+    Dock(bar, Qt::LeftToolBarArea);
+    emit bar->topLevelChanged(false);
+    QTest::qWait(50);
+    EXPECT_EQ(main->x(), edit->x());
+    EXPECT_LT(bar->y(), (bar == main ? edit : main)->y()) << bar->objectName().toStdString();
+  }
+}
+
 TEST_F(ToolbarHelpTest, ToolbarsRestoredInSideDocksStartInTheirSideShape) {
   for (const char* bar : {"MainToolBar", "EditToolBar"}) {
     const QString group = QString("Toolbars/") + bar + "/";
