@@ -183,7 +183,9 @@ void TDateBox::CalendarChange(QObject* sender) {
                               .arg(day_.NewDay)
                               .arg(day_.NewYear);
     panel0->setText("Today's Date: " + civil);
-    panel0->setFixedWidth(QFontMetrics(main_->font()).horizontalAdvance(panel0->text()) + 10);
+    // Measured in the window's own font (bold italic Arial).
+    const QFont windowFont = main_->property("formFont").value<QFont>();
+    panel0->setFixedWidth(QFontMetrics(windowFont).horizontalAdvance(panel0->text()) + 10);
   } else {
     SelectNewDate(day_, gridDate, mode);
     panel0->setText(QString());

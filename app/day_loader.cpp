@@ -57,6 +57,9 @@ void TDateBox::LoadDay(bool withIcons) {
   QTextEdit* editor = main_->Editor();
   {
     RedrawFreeze batch(editor);
+    // The page is replaced in one batch; its callers make the toolbar follow
+    // the new selection once it is loaded.
+    const QSignalBlocker quiet(editor);
     editor->clear();
     QAction* verseNumbers = main_->Action("MShowVerseNumbers");
     QFile personal(main_->PersonalFileName);
