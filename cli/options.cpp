@@ -102,6 +102,11 @@ std::string CheckCombination(const Options& o) {
   if (o.passage && (o.date || o.easterYear)) return "--passage cannot be used with --date or --easter";
   if (o.reading && (o.date || o.easterYear || o.passage))
     return "--reading cannot be used with --date, --easter or --passage";
+  // The parts of a day's page would be dropped without a word by the
+  // commands that show no day.
+  if ((o.easterYear || o.passage || o.reading) && (o.hymns || o.findSaint || o.icon || o.readings))
+    return "--hymns, --find-saint, --icon and --readings show a day and cannot be used with --easter, "
+           "--passage or --reading";
   if (o.headings && !o.passage) return "--headings needs --passage";
   if (o.verseNumbers && !o.passage && !o.readings) return "--verse-numbers needs --passage or --readings";
   return {};
@@ -151,6 +156,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 
 void PrintHelp(std::ostream& out) {
   out << "Usage: kalday [--date YYYY-MM-DD] [--old|--new] [--json]\n"
+         "       kalday [--date YYYY-MM-DD] [--old|--new] [--hymns] [--find-saint TEXT]\n"
+         "              [--icon [--icon-out FILE]] [--json]\n"
          "       kalday --easter YEAR [--json]\n"
          "       kalday --passage FILE BOOK START_CH:START_V END_CH:END_V [--headings]\n"
          "              [--verse-numbers] [--json]\n"

@@ -72,7 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
                     BadCase{{"--easter", "2020", "--date", "2020-01-01"}, "cannot be used together"},
                     BadCase{{"--easter", "twenty"}, "not a year from 1583 to 9999"},
                     BadCase{{"--easter", "1582"}, "not a year"},
-                    BadCase{{"--easter", "10000"}, "not a year"}));
+                    BadCase{{"--easter", "10000"}, "not a year"},
+                    // Commands that show no day refuse the parts of a day's page.
+                    BadCase{{"--easter", "2020", "--hymns"}, "cannot be used with --easter"},
+                    BadCase{{"--reading", "133,V2", "--icon"}, "cannot be used with --easter"},
+                    BadCase{{"--passage", "NewTstmt.dat", "3", "3:16", "3:16", "--find-saint", "basil"},
+                            "cannot be used with --easter"},
+                    BadCase{{"--easter", "2020", "--readings"}, "cannot be used with --easter"}));
 
 TEST(KaldayTest, TodayWhenNoDateIsGiven) {
   const Outcome today = Kalday({});
