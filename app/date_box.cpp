@@ -12,6 +12,7 @@
 #include "arrow_panel.h"
 #include "calendar/day_designation.h"
 #include "command_guard.h"
+#include "go_to_date_dlg.h"
 #include "icon_panel.h"
 #include "locale_date_names.h"
 #include "main_form.h"
@@ -214,10 +215,7 @@ void TDateBox::StepCommand(DateStep step) {
   SetGrid(mode == CalendarMode::Old ? target.OldDate : target.NewDate, calendar_);
 }
 
-void TDateBox::GoToDateCommand() {
-  // The go-to-date dialog and its year window come with their own command;
-  // until then the item leaves the date as it is.
-}
+void TDateBox::GoToDateCommand() { RunGoToDate(*main_, *this, calendar_); }
 
 IconDay TDateBox::CurrentIconDay() const {
   IconDay iconDay;

@@ -19,6 +19,10 @@
 #include <QToolButton>
 
 #include "app_context.h"
+#include "bible_search_dlg.h"
+#include "dialog_commands.h"
+#include "editing_commands.h"
+#include "edit_toolbar.h"
 #include "calendar/stepping.h"
 #include "command_guard.h"
 #include "date_box.h"
@@ -89,14 +93,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   Connect(actions_["MShowEditToolBar"], &TMainForm::ShowEditToolBarCommand);
   Connect(actions_["MShowHints"], &TMainForm::ShowHintsCommand);
   Connect(actions_["MEndBibleSearch"], &TMainForm::EndBibleSearchCommand);
-  // Editing, formatting, find, printing, help and the small dialogs are
-  // commands of their own; until they are connected their items do nothing.
-  for (const char* name : {"MGoToDate", "MPrint", "MPrintRange", "MUndo", "MCut", "MCopy", "MPaste", "MDelete",
-                           "MSelectAll", "MFont", "MBold", "MItalic", "MUnderline", "MLeftAlign", "MCenterAlign",
-                           "MRightAlign", "MBullets", "MFind", "MFindNext", "MFindSaint", "MHelpTopics",
-                           "MHowtoUseHelp", "MFindEasterDate", "MAboutKalendra"}) {
-    Connect(actions_[name], &TMainForm::InertCommand);
-  }
+  ConnectEditingCommands(*this);  // editing, formatting, find, toolbars, help
+  ConnectDialogCommands(*this);  // go to date, printing, about, Easter
 
   auto clickRuns = [this](const char* button, void (TMainForm::*handler)(QObject*)) {
     QToolButton* source = buttons_[button];
@@ -122,8 +120,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     connect(source, &QToolButton::clicked, this, [this, source] { ViewSwitch(source); });
   }
   clickRuns("MTBEndBibleSearch", &TMainForm::EndBibleSearchCommand);
-  clickRuns("MTBFindSaint", &TMainForm::InertCommand);
-  clickRuns("MTBHelpTopics", &TMainForm::InertCommand);
 
   connect(editor_, &QTextEdit::cursorPositionChanged, this, &TMainForm::FollowSelection);
   connect(editor_, &QTextEdit::selectionChanged, this, &TMainForm::FollowSelection);
@@ -229,51 +225,7 @@ QString TMainForm::DateCaption() const {
 void TMainForm::ShowStatusText() { statusPanel1_->setText(StatusText); }
 
 void TMainForm::FollowSelection() {
-  // The edit toolbar and the Format menu show the selection's format. The
-  // formatting commands themselves are not connected yet.
-  SuppressFormatEvents = true;
-  const QTextCursor cursor = editor_->textCursor();
-  const QTextCharFormat format = cursor.charFormat();
-  const QFont font = format.font();
-  auto* fontName = findChild<QFontComboBox*>("ETBFontName");
-  auto* fontSize = findChild<QComboBox*>("ETBFontSize");
-  auto* fontColor = findChild<QComboBox*>("ETBFontColor");
-  {
-    const QSignalBlocker a(fontName), b(fontSize), c(fontColor);
-    fontName->setCurrentFont(font);
-    fontName->setEditText(font.family());
-    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / logicalDpiY();
-    fontSize->setEditText(QString::number(qRound(points)));
-    const QColor colour = format.foreground().style() == Qt::NoBrush ? QColor(Qt::black) : format.foreground().color();
-    fontColor->setCurrentIndex(fontColor->findData(colour));
-  }
-  const bool hasSelection = cursor.hasSelection();
-  for (const char* name : {"MCut", "MCopy"}) actions_[name]->setEnabled(hasSelection);
-  buttons_["ETBCut"]->setEnabled(hasSelection);
-  buttons_["ETBCopy"]->setEnabled(hasSelection);
-  const bool undo = editor_->document()->isUndoAvailable();
-  actions_["MUndo"]->setEnabled(undo);
-  buttons_["ETBUndo"]->setEnabled(undo);
-  const bool paste = editor_->canPaste();
-  actions_["MPaste"]->setEnabled(paste);
-  buttons_["ETBPaste"]->setEnabled(paste);
-  const std::pair<const char*, bool> styles[] = {{"Bold", font.bold()}, {"Italic", font.italic()},
-                                                 {"Underline", font.underline()}};
-  for (const auto& [style, on] : styles) {
-    buttons_[QString("ETB") + style]->setChecked(on);
-    actions_[QString("M") + style]->setChecked(on);
-  }
-  const bool bullets = cursor.currentList() != nullptr;
-  buttons_["ETBBullets"]->setChecked(bullets);
-  actions_["MBullets"]->setChecked(bullets);
-  const Qt::Alignment alignment = cursor.blockFormat().alignment();
-  const char* aligned =
-      alignment & Qt::AlignHCenter ? "CenterAlign" : alignment & Qt::AlignRight ? "RightAlign" : "LeftAlign";
-  for (const char* name : {"LeftAlign", "CenterAlign", "RightAlign"}) {
-    actions_[QString("M") + name]->setChecked(qstrcmp(name, aligned) == 0);
-  }
-  buttons_[QString("ETB") + aligned]->setChecked(true);
-  SuppressFormatEvents = false;
+  if (EditCommands* editing = EditCommands::Of(*this)) editing->FollowSelection();
 }
 
 bool TMainForm::event(QEvent* event) {
@@ -568,6 +520,12 @@ void TMainForm::LeaveBibleSearchMode() {
   ShowStatusText();
 }
 
-void TMainForm::EndBibleSearchCommand(QObject*) { LeaveBibleSearchMode(); }
+void TMainForm::EndBibleSearchCommand(QObject*) {
+  if (TBibleSearchDlg* search = TBibleSearchDlg::Of(*this)) {
+    search->EndSearch();
+  } else {
+    LeaveBibleSearchMode();
+  }
+}
 
 }  // namespace kal

@@ -224,7 +224,7 @@ void TMainForm::BuildEditToolBar() {
   AddButton(editToolBar_, "ETBPaste", "Paste", "Paste", "Inserts the text on the clipboard at the insertion point");
   editToolBar_->addSeparator();
 
-  auto* fontName = new QFontComboBox(editToolBar_);
+  auto* fontName = new QComboBox(editToolBar_);  // filled with the screen's fonts
   fontName->setObjectName("ETBFontName");
   fontName->setFixedWidth(201);
   fontName->setEditable(true);

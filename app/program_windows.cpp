@@ -1,6 +1,7 @@
 #include "program_windows.h"
 
 #include "app_context.h"
+#include "bible_search_dlg.h"
 #include "date_box.h"
 #include "main_form.h"
 
@@ -34,6 +35,7 @@ ProgramWindows CreateProgramWindows(QDate today) {
   windows.main = std::make_unique<TMainForm>();
   windows.bibleSearch = std::make_unique<BibleReaderOwner>(App().programFolder);
   App().bibleReader = windows.bibleSearch->Reader();
+  new TBibleSearchDlg(windows.main.get(), windows.bibleSearch->Reader());  // owned by the main window
   windows.dateBox = new TDateBox(windows.main.get(), today);
   return windows;
 }
