@@ -97,6 +97,18 @@ TEST_F(SettingsTest, OptionsAndToolbarsAreWrittenAtCloseAndReadAtStart) {
   EXPECT_TRUE(again.isMaximized());
 }
 
+TEST_F(SettingsTest, ToolbarsComeBackToTheDockTheyWereIn) {
+  Start();
+  windows_.main->addToolBar(Qt::LeftToolBarArea, windows_.main->EditToolBar());
+  Stop();
+  EXPECT_EQ(Stored("Toolbars/EditToolBar/DockedTo"), "DockLeft");
+  EXPECT_EQ(Stored("Toolbars/EditToolBar/DockRow"), "0");
+  EXPECT_EQ(Stored("Toolbars/MainToolBar/DockedTo"), "DockTop");
+  Start();
+  EXPECT_EQ(windows_.main->toolBarArea(windows_.main->EditToolBar()), Qt::LeftToolBarArea);
+  EXPECT_EQ(windows_.main->toolBarArea(windows_.main->MainToolBar()), Qt::TopToolBarArea);
+}
+
 TEST_F(SettingsTest, HexadecimalAndBadOptionTexts) {
   Store("Options/OldCalendar", " 0x0");
   Store("Options/ShowIcons", "maybe");  // not a number: the default, shown
