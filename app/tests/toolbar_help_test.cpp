@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -241,6 +243,17 @@ TEST_F(ToolbarHelpTest, TheHelpWindowsShowTopicsAndCloseWithTheProgram) {
   Editor()->setFocus();
   QTest::keyClick(Editor(), Qt::Key_F1);
   EXPECT_EQ(help->ShownTopic(true), "240");
+  // In an open menu: the highlighted item, or the menu itself.
+  QMenu* file = Main().menuBar()->findChild<QMenu*>("MFile");
+  ASSERT_NE(file, nullptr);
+  file->popup(QPoint(10, 10));
+  file->setActiveAction(Item("MNextDay"));
+  QTest::keyClick(file, Qt::Key_F1);
+  EXPECT_EQ(help->ShownTopic(true), "90");
+  file->setActiveAction(nullptr);
+  QTest::keyClick(file, Qt::Key_F1);
+  EXPECT_EQ(help->ShownTopic(false), "73");
+  file->hide();
   // A dialog's Help button.
   FindCommands::Of(Main())->PageDialog()->findChild<QWidget*>("Help")->setFocus();
   static_cast<QAbstractButton*>(FindCommands::Of(Main())->PageDialog()->findChild<QWidget*>("Help"))->click();
