@@ -22,6 +22,7 @@
 #include "help_viewer.h"
 #include "main_form.h"
 #include "modal_runner.h"
+#include "readings_page.h"
 #include "stored_values.h"
 #include "window_placement.h"
 #include "windows_1252.h"
@@ -353,19 +354,7 @@ void TBibleSearchDlg::ShowResult(const QString& text) {
   QTextEdit* editor = main_->Editor();
   editor->clear();
   main_->SetPersonalBackground(false);
-  QTextCharFormat characters;
-  QFont times("Times New Roman");
-  times.setPointSize(12);
-  characters.setFont(times);
-  characters.setForeground(Qt::black);
-  QTextBlockFormat paragraph;
-  paragraph.setAlignment(Qt::AlignLeft);
-  QTextCursor cursor(editor->document());
-  cursor.setBlockFormat(paragraph);
-  cursor.setBlockCharFormat(characters);
-  cursor.setCharFormat(characters);
-  cursor.insertText(QString(text).replace("\r\n", "\n"));
-  editor->document()->clearUndoRedoStacks();
+  LoadPlainPage(editor, QString(text).replace("\r\n", "\n"));
   editor->moveCursor(QTextCursor::Start);
   editor->document()->setModified(false);
 }

@@ -21,26 +21,6 @@
 
 namespace kal {
 
-namespace {
-
-void LoadPlainReadings(QTextEdit* editor, const QString& text) {
-  QTextCharFormat characters;
-  QFont times("Times New Roman");
-  times.setPointSize(12);
-  characters.setFont(times);
-  characters.setForeground(Qt::black);
-  QTextBlockFormat paragraph;
-  paragraph.setAlignment(Qt::AlignLeft);
-  QTextCursor cursor(editor->document());
-  cursor.setBlockFormat(paragraph);
-  cursor.setBlockCharFormat(characters);
-  cursor.setCharFormat(characters);
-  cursor.insertText(text);
-  editor->document()->clearUndoRedoStacks();
-}
-
-}  // namespace
-
 void TDateBox::LoadDay(bool withIcons) {
   WaitCursor wait;
   const CalendarMode mode = main_->Mode();
@@ -88,7 +68,7 @@ void TDateBox::LoadDay(bool withIcons) {
         main_->StatusText = "Viewing bible verses for " + main_->DateCaption();
         verseNumbers->setEnabled(true);
         if (BibleReader* reader = App().bibleReader) {
-          LoadPlainReadings(editor, DailyReadingsText(*reader, day_, mode, main_->ShowVerseNumbersChecked()));
+          LoadPlainPage(editor, DailyReadingsText(*reader, day_, mode, main_->ShowVerseNumbersChecked()));
         }
       }
     }
