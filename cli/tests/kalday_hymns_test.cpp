@@ -5,20 +5,10 @@
 
 #include "calendar/day_number.h"
 #include "kalday.h"
+#include "kalday_run.h"
 
 namespace kalday {
 namespace {
-
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome Kalday(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunKalday(args, out, err, kal::EncodeDate(2020, 4, 19));
-  return {status, out.str(), err.str()};
-}
 
 TEST(KaldayHymns, PrintsTheDocumentOfTheDateKeyOnTheChosenCalendar) {
   // 19 December on the Old calendar is 1 January 2022 on the New one.

@@ -11,21 +11,14 @@
 #include "calendar/day_number.h"
 #include "calendar/selected_day.h"
 #include "kalday.h"
+#include "kalday_run.h"
 #include "print_icon.h"
 
 namespace kalday {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome Kalday(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunKalday(args, out, err, kal::EncodeDate(2021, 8, 1));
-  return {status, out.str(), err.str()};
-}
+// The icon cases run with 1 August 2021 as today.
+Outcome IconKalday(const std::vector<std::string>& args) { return Kalday(args, kal::EncodeDate(2021, 8, 1)); }
 
 // The program's folder, where the day pack lies (the test binary's own
 // folder has none).
@@ -76,22 +69,22 @@ TEST(KaldayIcon, KeyCaptionAndCycleOfTheDay) {
 TEST(KaldayIcon, WritesThePicture) {
   QTemporaryDir dir;
   const std::string file = dir.filePath("icon.jpg").toStdString();
-  const Outcome run = Kalday({"--date", "2021-03-25", "--icon", "--icon-out", file});
+  const Outcome run = IconKalday({"--date", "2021-03-25", "--icon", "--icon-out", file});
   EXPECT_EQ(run.status, 0) << run.err;
   std::ifstream in(file, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   ASSERT_GT(bytes.size(), 1000u);
   EXPECT_EQ(bytes.substr(0, 2), "\xFF\xD8");
 
-  const Outcome unwritable = Kalday({"--icon", "--icon-out", dir.filePath("no/such/dir/x.jpg").toStdString()});
+  const Outcome unwritable = IconKalday({"--icon", "--icon-out", dir.filePath("no/such/dir/x.jpg").toStdString()});
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);
-  EXPECT_EQ(Kalday({"--icon-out", file}).status, 2) << "--icon-out needs --icon";
+  EXPECT_EQ(IconKalday({"--icon-out", file}).status, 2) << "--icon-out needs --icon";
 }
 
 TEST(KaldayIcon, Json) {
   // In-process the program's folder holds no pack: the base library answers.
-  const Outcome run = Kalday({"--date", "2021-08-06", "--icon", "--json"});
+  const Outcome run = IconKalday({"--date", "2021-08-06", "--icon", "--json"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("\"icon\": {"), std::string::npos);
   EXPECT_NE(run.out.find("\"key\": 806"), std::string::npos);

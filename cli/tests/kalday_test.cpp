@@ -5,20 +5,10 @@
 
 #include "calendar/day_number.h"
 #include "kalday.h"
+#include "kalday_run.h"
 
 namespace kalday {
 namespace {
-
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome Kalday(std::vector<std::string> args, kal::DayNumber today = kal::EncodeDate(2020, 4, 19)) {
-  std::ostringstream out, err;
-  const int status = RunKalday(args, out, err, today);
-  return {status, out.str(), err.str()};
-}
 
 struct BadCase {
   std::vector<std::string> args;
