@@ -4,29 +4,18 @@
 // Run it under a display server (xvfb-run) with an empty settings store.
 #include <QApplication>
 #include <QDir>
-#include <QScreen>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolBar>
 #include <cstdio>
 
-#include "app_context.h"
+#include "doc_tool_support.h"
 #include "help_viewer.h"
 #include "main_form.h"
 #include "program_windows.h"
 
 namespace {
-
-class NoPrompt : public kal::Prompt {
- public:
-  kal::PromptAnswer Ask(kal::PromptKind, const QString&, const QString& text, kal::PromptButtons,
-                        std::optional<QPoint>) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    return kal::PromptAnswer::Cancel;
-  }
-  QString ChooseSaveFile(const QString&) override { return {}; }
-};
 
 bool Save(QWidget& window, const QDir& out, const char* name) {
   QTest::qWait(400);
@@ -39,29 +28,14 @@ bool Save(QWidget& window, const QDir& out, const char* name) {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: kalview_editing_screenshots PROGRAM_FOLDER OUTPUT_FOLDER YYYY-MM-DD\n");
-    return 2;
-  }
-  QCoreApplication::setOrganizationName("Norwick");
-  QCoreApplication::setApplicationName("Kalendra");
-  NoPrompt prompt;
-  const kal::ScreenInfo screen;
-  kal::AppContext context;
-  context.programFolder = QString::fromLocal8Bit(argv[1]);
-  context.prompt = &prompt;
-  context.screen = &screen;
-  kal::SetApp(context);
-  const QDir out(QString::fromLocal8Bit(argv[2]));
-  const QDate date = QDate::fromString(QString::fromLatin1(argv[3]), Qt::ISODate);
+  kal::DocToolStart start;
+  if (!start.Begin(argc, argv, "kalview_editing_screenshots")) return 2;
+  const QDir& out = start.out;
+  const QDate& date = start.date;
 
   kal::ProgramWindows windows = kal::CreateProgramWindows(date);
   kal::TMainForm& main = *windows.main;
-  main.show();
-  if (!QTest::qWaitForWindowExposed(&main)) return 1;
-  if (QScreen* shown = main.screen(); main.width() < shown->availableGeometry().width()) {
-    main.setGeometry(shown->availableGeometry());
-  }
+  if (!kal::ShowOverWorkingArea(main)) return 1;
   // A title of the page selected, so the toolbar shows its format.
   QTextEdit& editor = *main.Editor();
   QTextCursor cursor = editor.textCursor();

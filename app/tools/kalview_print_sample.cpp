@@ -7,24 +7,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QPrinter>
-#include <cstdio>
 
-#include "app_context.h"
+#include "doc_tool_support.h"
 #include "main_form.h"
 #include "printing.h"
 #include "program_windows.h"
 
 namespace {
-
-class NoPrompt : public kal::Prompt {
- public:
-  kal::PromptAnswer Ask(kal::PromptKind, const QString&, const QString& text, kal::PromptButtons,
-                        std::optional<QPoint>) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    return kal::PromptAnswer::Cancel;
-  }
-  QString ChooseSaveFile(const QString&) override { return {}; }
-};
 
 // Each job into the next file name, on Letter paper.
 class PdfFiles : public kal::PrintService {
@@ -45,21 +34,10 @@ class PdfFiles : public kal::PrintService {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: kalview_print_sample PROGRAM_FOLDER OUTPUT_FOLDER YYYY-MM-DD\n");
-    return 2;
-  }
-  QCoreApplication::setOrganizationName("Norwick");
-  QCoreApplication::setApplicationName("Kalendra");
-  NoPrompt prompt;
-  const kal::ScreenInfo screen;
-  kal::AppContext context;
-  context.programFolder = QString::fromLocal8Bit(argv[1]);
-  context.prompt = &prompt;
-  context.screen = &screen;
-  kal::SetApp(context);
-  const QDir out(QString::fromLocal8Bit(argv[2]));
-  const QDate date = QDate::fromString(QString::fromLatin1(argv[3]), Qt::ISODate);
+  kal::DocToolStart start;
+  if (!start.Begin(argc, argv, "kalview_print_sample")) return 2;
+  const QDir& out = start.out;
+  const QDate& date = start.date;
   PdfFiles files;
   files.names = {out.filePath("kalview_print_troparia.pdf"), out.filePath("kalview_print_readings.pdf")};
   kal::SetPrintService(&files);
