@@ -1,6 +1,9 @@
 #include "date_lists.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
 
 #include "calendar/selected_day.h"
 #include "locale_date_names.h"
@@ -82,6 +85,18 @@ YearMonthDay ActiveListDate(const SelectedDay& day, CalendarMode mode) {
 DayNumber GridDateOf(const YearMonthDay& date, CalendarMode mode) {
   const int shift = mode == CalendarMode::Old ? OldCalendarRange::kShift : 0;
   return EncodeDate(date.year + shift, date.month, date.day);
+}
+
+void AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout) {
+  auto* ok = new QPushButton("OK", &dialog);
+  ok->setObjectName("OKBtn");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("Cancel", &dialog);
+  cancel->setObjectName("CancelBtn");
+  QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);  // Esc as well, by QDialog
+  layout.addWidget(ok);
+  layout.addWidget(cancel);
 }
 
 }  // namespace kal

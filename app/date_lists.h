@@ -1,6 +1,7 @@
 // The day, month and year lists of the go-to-date and print range dialogs:
 // the window of years they offer, their check of a day-month-year
-// combination, and the texts of the messages about it.
+// combination, the texts of the messages about it, and the dialogs' OK and
+// Cancel buttons.
 #pragma once
 
 #include <QString>
@@ -8,7 +9,9 @@
 #include "calendar/day_number.h"
 #include "calendar/selected_day.h"
 
+class QBoxLayout;
 class QComboBox;
+class QDialog;
 
 namespace kal {
 
@@ -47,5 +50,9 @@ YearMonthDay ActiveListDate(const SelectedDay& day, CalendarMode mode);
 // Such a date as the day number the date selection window's grid takes (the
 // shifted form on the Old Calendar).
 DayNumber GridDateOf(const YearMonthDay& date, CalendarMode mode);
+
+// Adds "OK" (the default button, accepting) and "Cancel" (rejecting) to the
+// dialog, in that order, at the end of the layout.
+void AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout);
 
 }  // namespace kal

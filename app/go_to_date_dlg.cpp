@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app_context.h"
@@ -50,15 +49,7 @@ TGoToDateDlg::TGoToDateDlg(QWidget* parent, const YearMonthDay& start, const QSt
   SelectListDate(*month_, *day_, *year_, chosen_);
 
   auto* buttons = new QVBoxLayout;
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("OKBtn");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("CancelBtn");
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);  // Esc as well, by QDialog
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  AddOkCancelButtons(*this, *buttons);
   buttons->addStretch();
 
   auto* row = new QHBoxLayout(this);

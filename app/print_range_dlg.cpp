@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app_context.h"
@@ -77,16 +76,8 @@ TPrintRangeDlg::TPrintRangeDlg(QWidget* parent, const YearMonthDay& from)
   column->addWidget(bevel);
 
   auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("OKBtn");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("CancelBtn");
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  AddOkCancelButtons(*this, *buttons);
   buttons->addStretch();
   column->addLayout(buttons);
   column->setSizeConstraint(QLayout::SetFixedSize);
