@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextList>
 
 #include <gtest/gtest.h>
 
@@ -27,14 +26,8 @@ void buildPage(QTextDocument &doc)
 {
     const QString tnr = QStringLiteral("Times New Roman");
     QTextCursor c(&doc);
-    c.setBlockFormat(aligned(Qt::AlignHCenter));
-    c.setBlockCharFormat(charStyle(tnr, 12));
-    c.insertText("HOLY GREAT MARTYR GEORGE", charStyle(tnr, 14, "B"));
-    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
-    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
-    c.insertText("Troparion of St George", charStyle(tnr, 12, "U"));
-    c.insertText("    ", charStyle(tnr, 12));
-    c.insertText("Tone 4", charStyle(tnr, 12, "U"));
+    startHymnPage(c, "HOLY GREAT MARTYR GEORGE");
+    insertHymnHeading(c, "Troparion of St George", "Tone 4");
     c.insertBlock(aligned(Qt::AlignRight), charStyle(tnr, 12));
     c.insertText("As deliverer of captives ", charStyle(tnr, 12));
     c.insertText("and protector", charStyle("Arial", 10, "I", QColor(192, 0, 0)));
@@ -42,14 +35,7 @@ void buildPage(QTextDocument &doc)
     c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
     c.insertText(QString::fromUtf16(u"caf\u00e9 \u201cquoted\u201d \u0421\u0432\u044f\u0442\u044b\u0439 \u1f08\u03b3\u03b9\u03bf\u03c2"),
                  charStyle(tnr, 12));
-    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
-    c.insertText("First bullet", charStyle(tnr, 12));
-    QTextListFormat bullets;
-    bullets.setStyle(QTextListFormat::ListDisc);
-    QTextList *list = c.createList(bullets);
-    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
-    c.insertText("Second bullet", charStyle(tnr, 12, "B"));
-    list->add(c.block());
+    insertTwoBullets(c);
     c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
     c.insertText("After the list", charStyle(tnr, 12));
 }

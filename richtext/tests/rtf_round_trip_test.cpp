@@ -22,14 +22,8 @@ void buildEditedPage(QTextDocument &doc)
 {
     const QString tnr = QStringLiteral("Times New Roman");
     QTextCursor c(&doc);
-    c.setBlockFormat(aligned(Qt::AlignHCenter));
-    c.setBlockCharFormat(charStyle(tnr, 12));
-    c.insertText("THE NATIVITY OF OUR LORD", charStyle(tnr, 14, "B"));
-    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
-    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
-    c.insertText("Troparion of the Feast", charStyle(tnr, 12, "U"));
-    c.insertText("    ", charStyle(tnr, 12));
-    c.insertText("Tone 4", charStyle(tnr, 12, "U"));
+    startHymnPage(c, "THE NATIVITY OF OUR LORD");
+    insertHymnHeading(c, "Troparion of the Feast", "Tone 4");
     c.insertBlock(aligned(Qt::AlignRight), charStyle(tnr, 12));
     c.insertText("Thy Nativity, O Christ our God, ", charStyle(tnr, 12));
     c.insertText("hath shone", charStyle("Arial", 10.5, "I", QColor(200, 0, 0)));
@@ -38,14 +32,7 @@ void buildEditedPage(QTextDocument &doc)
     c.insertText(QString::fromUtf16(u"Tab\there, line\u2028break, non\u00A0breaking, caf\u00e9 \u201Cquoted\u201D, "
                                     u"\u0421\u0432\u044F\u0442\u044B\u0439, \u1F08\u03B3\u03B9\u03BF\u03C2, \U0001F54A."),
                  charStyle(tnr, 12));
-    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
-    c.insertText("First bullet", charStyle(tnr, 12));
-    QTextListFormat bullets;
-    bullets.setStyle(QTextListFormat::ListDisc);
-    QTextList *list = c.createList(bullets);
-    c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
-    c.insertText("Second bullet", charStyle(tnr, 12, "B"));
-    list->add(c.block());
+    insertTwoBullets(c);
     c.insertBlock(aligned(Qt::AlignLeft), charStyle(tnr, 12));
     c.insertText("Numbered", charStyle(tnr, 12));
     QTextListFormat numbers;

@@ -1,11 +1,13 @@
 #pragma once
 // Helpers shared by the RTF tests: a readable summary of a QTextDocument's
-// text and formatting, so that two documents compare in one assertion.
+// text and formatting, so that two documents compare in one assertion, and
+// the pieces of the hymn pages the round-trip tests build.
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
 
@@ -97,6 +99,44 @@ inline QTextBlockFormat aligned(Qt::Alignment a)
     QTextBlockFormat f;
     f.setAlignment(a);
     return f;
+}
+
+// The hymn text of a page: Times New Roman at 12 points.
+inline QTextCharFormat pageStyle(const QString &flags = {})
+{
+    return charStyle(QStringLiteral("Times New Roman"), 12, flags);
+}
+
+// Opens an empty document with its title centred, in bold at 14 points.
+inline void startHymnPage(QTextCursor &c, const QString &title)
+{
+    c.setBlockFormat(aligned(Qt::AlignHCenter));
+    c.setBlockCharFormat(pageStyle());
+    c.insertText(title, charStyle(QStringLiteral("Times New Roman"), 14, "B"));
+}
+
+// A blank line, then the heading of a hymn: its name and tone underlined,
+// four spaces apart, in a new left-aligned paragraph.
+inline void insertHymnHeading(QTextCursor &c, const QString &hymn, const QString &tone)
+{
+    c.insertBlock(aligned(Qt::AlignLeft), pageStyle());
+    c.insertBlock(aligned(Qt::AlignLeft), pageStyle());
+    c.insertText(hymn, pageStyle("U"));
+    c.insertText(QStringLiteral("    "), pageStyle());
+    c.insertText(tone, pageStyle("U"));
+}
+
+// Two left-aligned paragraphs in one bulleted list, the second in bold.
+inline void insertTwoBullets(QTextCursor &c)
+{
+    c.insertBlock(aligned(Qt::AlignLeft), pageStyle());
+    c.insertText(QStringLiteral("First bullet"), pageStyle());
+    QTextListFormat bullets;
+    bullets.setStyle(QTextListFormat::ListDisc);
+    QTextList *list = c.createList(bullets);
+    c.insertBlock(aligned(Qt::AlignLeft), pageStyle());
+    c.insertText(QStringLiteral("Second bullet"), pageStyle("B"));
+    list->add(c.block());
 }
 
 } // namespace richtext::test
