@@ -47,7 +47,7 @@ void TDateBox::LoadDay(bool withIcons) {
       if (!personal.open(QIODevice::ReadOnly)) {
         throw std::runtime_error(personal.errorString().toStdString());
       }
-      richtext::readRtf(personal.readAll(), editor->document());
+      ReadPersonalCopy(personal.readAll(), *editor->document());
       main_->SetPersonalBackground(true);
       if (troparion) {
         main_->StatusText = "Viewing personalized troparia and kontakia for " + main_->DateCaption();

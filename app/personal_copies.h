@@ -3,7 +3,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QByteArrayView>
 #include <cstdint>
+
+class QTextDocument;
 
 namespace kal {
 
@@ -12,6 +15,13 @@ namespace kal {
 // readings). The file name is upper case; the folder keeps its own case,
 // which a case-sensitive file system needs.
 QString PersonalFilePath(const QString& folder, uint16_t dateKey, bool troparion);
+
+// Puts a copy's bytes on the page: an RTF document as rich text, anything
+// else (a page exported as text under the copy's name, or a file written by
+// another editor) as plain text, read as UTF-8 when it is valid UTF-8 and as
+// Windows-1252 otherwise. Either way the words the user kept are shown, so
+// a later save cannot replace them with an empty page.
+void ReadPersonalCopy(QByteArrayView bytes, QTextDocument& document);
 
 // Writes the bytes to path through a temporary file in the same folder that
 // then replaces the old file, so a failure never leaves a half-written copy

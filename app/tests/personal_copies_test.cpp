@@ -151,6 +151,37 @@ TEST_F(PersonalCopiesTest, SaveAsWritesRtfOrPlainTextByExtension) {
   EXPECT_TRUE(prompt_.asked.empty());
 }
 
+TEST_F(PersonalCopiesTest, ACopyInPlainTextIsShownAsText) {
+  // Exported as text under the copy's own name, or written by another
+  // editor in UTF-8 or Windows-1252: the page shows the words, so a later
+  // save cannot replace them with an empty page.
+  Start();  // Old Calendar, 25 December (Julian)
+  Edit("Exported as text. ");
+  prompt_.saveFiles = {CopyPath("12-25.TRP")};
+  Item("MSaveAs")->trigger();
+  ASSERT_FALSE(Contents(CopyPath("12-25.TRP")).startsWith("{\\rtf"));
+  const struct {
+    QByteArray bytes;  // nothing: the export above
+    QString shown;
+  } cases[] = {{{}, Editor()->toPlainText()},
+               {"Glory to God \xe2\x80\x94 for all things.\nAmen.", QString::fromUtf8("Glory to God \u2014 for all things.\nAmen.")},
+               {"Na\xefve \x93quotes\x94.", QString::fromUtf8("Na\u00efve \u201cquotes\u201d.")},
+               {"", ""}};
+  for (const auto& c : cases) {
+    if (!c.bytes.isNull()) {
+      QFile file(CopyPath("12-25.TRP"));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(c.bytes);
+    }
+    Press(Qt::Key_F7);
+    Press(Qt::Key_F6);
+    EXPECT_EQ(Editor()->toPlainText(), c.shown);
+    EXPECT_EQ(PageColour(Editor()), kPersonal);
+    EXPECT_FALSE(Editor()->document()->isModified());
+  }
+  EXPECT_TRUE(prompt_.asked.empty());
+}
+
 TEST_F(PersonalCopiesTest, DeleteFileOnEveryPath) {
   Start(QDate(2021, 1, 24));  // Julian 11 January
   prompt_.answers = {};
