@@ -30,7 +30,7 @@ bool NameOnlyDay(std::uint16_t d) { return d == 24 || d == 26 || LentenWeekday(d
 // Lenten Mondays, Tuesdays and Thursdays without a Liturgy (the fifth
 // Thursday has one), which have the Presanctified Liturgy on a feast.
 bool PresanctifiedIfFeastDay(std::uint16_t d) {
-  return LentenWeekday(d) && Is(static_cast<std::uint16_t>((d - 29) % 7), {0, 1, 3}) && d != 61;
+  return LentenWeekday(d) && Is(static_cast<std::uint16_t>((d - 29) % 7), {0, 1, 3}) && d != 60;
 }
 
 bool Exists(const std::filesystem::path& path) {
