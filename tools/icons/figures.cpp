@@ -35,6 +35,20 @@ QPen Line(const QColor& c, double width) {
 
 QPointF P(const Figure& f, double dx, double dy) { return {f.cx + dx * f.s, f.hy + dy * f.s}; }
 
+// A closed panel on the figure's left and its mirror image on the right
+// (mantles and cloaks hang the same on both sides).
+void AddMirroredPanels(QPainterPath& path, const Figure& f, std::initializer_list<QPointF> left) {
+  for (double side : {1.0, -1.0}) {
+    bool first = true;
+    for (const QPointF& q : left) {
+      const QPointF at = P(f, side * q.x(), q.y());
+      if (first) path.moveTo(at); else path.lineTo(at);
+      first = false;
+    }
+    path.closeSubpath();
+  }
+}
+
 QPainterPath Shoulders(const Figure& f) {
   QPainterPath path;
   path.moveTo(f.cx - 46 * f.s, f.bottom);
@@ -354,16 +368,7 @@ void DrawVestment(QPainter& p, const Figure& f) {
     case Vestment::Schema: {
       // Mantle gathered at the neck; the schema's cross and letters on the chest.
       QPainterPath mantle;
-      mantle.moveTo(P(f, -60, 30));
-      mantle.lineTo(P(f, -4, 18));
-      mantle.lineTo(P(f, -16, 140));
-      mantle.lineTo(P(f, -60, 140));
-      mantle.closeSubpath();
-      mantle.moveTo(P(f, 60, 30));
-      mantle.lineTo(P(f, 4, 18));
-      mantle.lineTo(P(f, 16, 140));
-      mantle.lineTo(P(f, 60, 140));
-      mantle.closeSubpath();
+      AddMirroredPanels(mantle, f, {{-60, 30}, {-4, 18}, {-16, 140}, {-60, 140}});
       p.setPen(Qt::NoPen);
       p.setBrush(f.vestment == Vestment::Schema ? Darker(f.over, 190) : Darker(f.over, 120));
       p.drawPath(mantle);
@@ -408,16 +413,7 @@ void DrawVestment(QPainter& p, const Figure& f) {
       if (f.vestment == Vestment::Martyr) {
         // A cloak clasped at the throat instead.
         himation = QPainterPath();
-        himation.moveTo(P(f, -60, 140));
-        himation.lineTo(P(f, -48, 30));
-        himation.lineTo(P(f, -4, 19));
-        himation.lineTo(P(f, -16, 140));
-        himation.closeSubpath();
-        himation.moveTo(P(f, 60, 140));
-        himation.lineTo(P(f, 48, 30));
-        himation.lineTo(P(f, 4, 19));
-        himation.lineTo(P(f, 16, 140));
-        himation.closeSubpath();
+        AddMirroredPanels(himation, f, {{-60, 140}, {-48, 30}, {-4, 19}, {-16, 140}});
       }
       p.setBrush(f.over);
       p.drawPath(himation);
