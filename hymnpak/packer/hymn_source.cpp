@@ -99,20 +99,89 @@ bool isAllowedHeading(const std::string& h) {
     return false;
 }
 
+bool isBareHeading(const std::string& h) { return h == "Troparion" || h == "Kontakion"; }
+
+namespace {
+
+// Splits "a | b | c" into trimmed fields.
+std::vector<std::string> splitBars(const std::string& s) {
+    std::vector<std::string> fields;
+    size_t from = 0;
+    for (;;) {
+        size_t bar = s.find('|', from);
+        fields.push_back(trim(s.substr(from, bar == std::string::npos ? std::string::npos : bar - from)));
+        if (bar == std::string::npos) return fields;
+        from = bar + 1;
+    }
+}
+
+bool validId(const std::string& id) {
+    if (id.empty()) return false;
+    for (unsigned char c : id)
+        if (!(std::islower(c) || std::isdigit(c) || c == '-')) return false;
+    return true;
+}
+
+void replaceAll(std::string& s, const std::string& from, const std::string& to) {
+    for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+}
+
+}  // namespace
+
 std::vector<Day> parseHymnSource(const std::string& path, std::vector<Diagnostic>& errors) {
-    std::vector<Day> days;
+    return parseHymnFile(path, errors).days;
+}
+
+void resolveSharedHymns(std::vector<Day>& days, const std::vector<SharedHymn>& shared,
+                        std::vector<Diagnostic>& errors) {
+    std::map<std::string, const SharedHymn*> byId;
+    for (const auto& s : shared)
+        if (!byId.emplace(s.id, &s).second)
+            errors.push_back({s.file, s.line, "shared hymn \"" + s.id + "\" is defined twice"});
+    auto resolve = [&](const Day& d, Hymn& h) {
+        if (h.ref.empty()) return;
+        auto it = byId.find(h.ref);
+        if (it == byId.end()) {
+            errors.push_back({d.file, h.line, "reference to a shared hymn that does not exist: \"" + h.ref + "\""});
+            return;
+        }
+        const Hymn& s = it->second->hymn;
+        h.heading = h.refHeading.empty() ? s.heading : h.refHeading;
+        h.tone = s.tone;
+        h.text = s.text;
+        if (!h.refName.empty()) {
+            replaceAll(h.heading, "{name}", h.refName);
+            replaceAll(h.text, "{name}", h.refName);
+        }
+        if (h.heading.find("{name}") != std::string::npos || h.text.find("{name}") != std::string::npos)
+            errors.push_back({d.file, h.line, "shared hymn \"" + h.ref + "\" needs a name: < " + h.ref +
+                                                  " | heading | name"});
+        if (!isAllowedHeading(h.heading) || isBareHeading(h.heading))
+            errors.push_back({d.file, h.line, "heading not in an allowed form: \"" + h.heading + "\""});
+    };
+    for (Day& d : days) {
+        for (Hymn& h : d.hymns) resolve(d, h);
+        for (Hymn& h : d.section.hymns) resolve(d, h);
+    }
+}
+
+SourceFile parseHymnFile(const std::string& path, std::vector<Diagnostic>& errors) {
+    SourceFile source;
+    std::vector<Day>& days = source.days;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         errors.push_back({path, 0, "cannot open file"});
-        return days;
+        return source;
     }
     auto fail = [&](int line, const std::string& msg) { errors.push_back({path, line, msg}); };
 
-    enum class Where { Outside, Title, Hymns, SectionTitle };
+    enum class Where { Outside, Title, Hymns, SectionTitle, Shared };
     Where where = Where::Outside;
     Day* day = nullptr;
     Hymn* hymn = nullptr;       // hymn whose text is being gathered
     bool hymnOpen = false;      // lines after a heading until a blank line
+    SharedHymn* sharedOpen = nullptr;  // "$ id" waiting for its heading
     std::string raw;
     int lineNo = 0;
 
@@ -139,6 +208,16 @@ std::vector<Day> parseHymnSource(const std::string& path, std::vector<Diagnostic
             closeHymn();
             continue;
         }
+        if (startsWith(t, "$")) {
+            closeHymn();
+            const std::string id = trim(t.substr(1));
+            if (!validId(id)) fail(lineNo, "shared hymn id \"" + id + "\" (lower-case letters, digits and '-')");
+            source.shared.push_back(SharedHymn{id, Hymn{}, path, lineNo});
+            sharedOpen = &source.shared.back();
+            day = nullptr;
+            where = Where::Shared;
+            continue;
+        }
         if (startsWith(t, "@")) {
             closeHymn();
             int m = 0, d = 0;
@@ -158,6 +237,35 @@ std::vector<Day> parseHymnSource(const std::string& path, std::vector<Diagnostic
             day->file = path;
             day->line = lineNo;
             where = Where::Title;
+            continue;
+        }
+        if (where == Where::Shared) {
+            // "$ id", then its heading line, then its text up to a blank line.
+            if (!hymnOpen) {
+                size_t bar = t.rfind('|');
+                if (!sharedOpen || bar == std::string::npos) {
+                    fail(lineNo, "a shared hymn starts with \"$ id\" and then its heading line");
+                    continue;
+                }
+                Hymn& h = sharedOpen->hymn;
+                h.heading = trim(t.substr(0, bar));
+                h.line = lineNo;
+                const std::string tone = trim(t.substr(bar + 1));
+                if (tone.size() != 6 || !startsWith(tone, "Tone ") || tone[5] < '1' || tone[5] > '8')
+                    fail(lineNo, "bad tone \"" + tone + "\" (expected Tone 1 to Tone 8)");
+                else
+                    h.tone = tone[5] - '0';
+                std::string shown = h.heading;
+                replaceAll(shown, "{name}", "X");
+                if (!isAllowedHeading(shown) || isBareHeading(shown))
+                    fail(lineNo, "heading not in an allowed form: \"" + h.heading + "\"");
+                hymn = &h;
+                hymnOpen = true;
+                sharedOpen = nullptr;
+                continue;
+            }
+            if (!hymn->text.empty()) hymn->text += ' ';
+            hymn->text += t;
             continue;
         }
         if (!day) {
@@ -192,6 +300,21 @@ std::vector<Day> parseHymnSource(const std::string& path, std::vector<Diagnostic
             where = Where::SectionTitle;
             continue;
         }
+        if (!hymnOpen && startsWith(t, "<")) {
+            auto fields = splitBars(t.substr(1));
+            if (fields.size() > 3 || !validId(fields[0])) {
+                fail(lineNo, "bad reference \"" + t + "\" (expected < id | heading | name)");
+                continue;
+            }
+            Hymn ref;
+            ref.ref = fields[0];
+            if (fields.size() > 1) ref.refHeading = fields[1];
+            if (fields.size() > 2) ref.refName = fields[2];
+            ref.line = lineNo;
+            hymnList().push_back(ref);
+            where = Where::Hymns;
+            continue;
+        }
         size_t bar = t.rfind('|');
         if (!hymnOpen && bar != std::string::npos) {
             std::string heading = trim(t.substr(0, bar));
@@ -203,7 +326,13 @@ std::vector<Day> parseHymnSource(const std::string& path, std::vector<Diagnostic
                 n = tone[5] - '0';
             }
             if (!isAllowedHeading(heading)) fail(lineNo, "heading not in an allowed form: \"" + heading + "\"");
-            hymnList().push_back(Hymn{heading, n, {}});
+            else if (isBareHeading(heading))
+                fail(lineNo, "bare heading \"" + heading + "\": say whose hymn it is (\"" + heading + " of ...\")");
+            Hymn h;
+            h.heading = heading;
+            h.tone = n;
+            h.line = lineNo;
+            hymnList().push_back(h);
             hymn = &hymnList().back();
             hymnOpen = true;
             where = Where::Hymns;
@@ -217,7 +346,8 @@ std::vector<Day> parseHymnSource(const std::string& path, std::vector<Diagnostic
         fail(lineNo, "text that is neither a title, a heading nor a hymn: \"" + t.substr(0, 40) + "\"");
     }
     closeHymn();
-    return days;
+    if (sharedOpen) fail(lineNo, "shared hymn \"" + sharedOpen->id + "\" has no heading");
+    return source;
 }
 
 }  // namespace hymnpak

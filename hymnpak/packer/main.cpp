@@ -1,6 +1,8 @@
 // hymnpack: checks the hymn sources and packs them for the hymn library.
 //
-//   hymnpack --check FILE...      validate month files, report document sizes
+//   hymnpack --check [--verbose] FILE...
+//                                 validate the sources and review the library
+//                                 (--verbose lists the days behind each count)
 //   hymnpack --out DIR FILE...    write DIR/MMDD.rtf, DIR/hymn_docs.S and
 //                                 DIR/hymn_index.cpp for the library build
 #include <algorithm>
@@ -14,6 +16,7 @@
 
 #include "day_document.h"
 #include "hymn_source.h"
+#include "library_report.h"
 
 using namespace hymnpak;
 namespace fs = std::filesystem;
@@ -22,7 +25,7 @@ namespace {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: hymnpack --check FILE...\n"
+                 "usage: hymnpack --check [--verbose] FILE...\n"
                  "       hymnpack --out DIR FILE...\n");
     return 2;
 }
@@ -134,7 +137,11 @@ int main(int argc, char** argv) {
     std::string mode = argv[1];
     fs::path outDir;
     int first = 2;
-    if (mode == "--out") {
+    bool verbose = false;
+    if (mode == "--check" && std::string(argv[2]) == "--verbose") {
+        verbose = true;
+        first = 3;
+    } else if (mode == "--out") {
         if (argc < 3) return usage();
         outDir = argv[2];
         first = 3;
@@ -144,12 +151,15 @@ int main(int argc, char** argv) {
 
     std::vector<Diagnostic> errors;
     std::vector<Day> days;
+    std::vector<SharedHymn> shared;
     std::set<int> monthsGiven;
     for (int i = first; i < argc; ++i) {
-        auto got = parseHymnSource(argv[i], errors);
-        for (auto& d : got) monthsGiven.insert(d.month);
-        days.insert(days.end(), got.begin(), got.end());
+        auto got = parseHymnFile(argv[i], errors);
+        for (auto& d : got.days) monthsGiven.insert(d.month);
+        days.insert(days.end(), got.days.begin(), got.days.end());
+        shared.insert(shared.end(), got.shared.begin(), got.shared.end());
     }
+    resolveSharedHymns(days, shared, errors);
 
     // Days in calendar order, each once.
     std::map<int, const Day*> byKey;
@@ -169,6 +179,7 @@ int main(int argc, char** argv) {
         }
         for (const Day& d : days) checkDay(d, errors);
         for (const auto& e : errors) print(e);
+        printReport(reviewLibrary(days, shared), verbose);
         std::vector<size_t> sizes;
         for (const Day& d : days) sizes.push_back(dayDocumentRtf(d).size() + 1);
         std::sort(sizes.begin(), sizes.end());

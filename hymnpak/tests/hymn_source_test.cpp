@@ -70,8 +70,12 @@ TEST(HymnSource, ReportsEachKindOfMistakeWithItsLine) {
         {"@ 01/05\n= St John\n", 2, "upper-case"},
         {"@ 01/05\n= ST JOHN\n\nTroparion of St John | Tone 9\nText.\n", 4, "bad tone"},
         {"@ 01/05\n= ST JOHN\n\nHymn of St John | Tone 2\nText.\n", 4, "allowed form"},
-        {"@ 01/05\n= ST JOHN\n\nTroparion | Tone 2\n\n", 5, "no text"},
-        {"@ 01/05\n= ST JOHN\n\nTroparion | Tone 2\nText.\n\n= LATE TITLE\n", 7, "after hymns"},
+        {"@ 01/05\n= ST JOHN\n\nTroparion of St John | Tone 2\n\n", 5, "no text"},
+        {"@ 01/05\n= ST JOHN\n\nTroparion of St John | Tone 2\nText.\n\n= LATE TITLE\n", 7, "after hymns"},
+        {"@ 01/05\n= ST JOHN\n\nKontakion | Tone 2\nText.\n", 4, "bare heading"},
+        {"@ 01/05\n= ST JOHN\n\n< Bad_Id\n", 4, "bad reference"},
+        {"$ common\nHymn of X | Tone 2\nText.\n", 2, "allowed form"},
+        {"$ common\nText without a heading.\n", 2, "heading line"},
         {"@ 01/05\n= ST JOHN \xCE\xB1\n", 2, "Windows-1252"},
     };
     for (const auto& c : cases) {
@@ -89,6 +93,50 @@ TEST(HymnSource, HeadingForms) {
         EXPECT_TRUE(isAllowedHeading(ok)) << ok;
     for (const char* bad : {"Troparion of ", "Ikos of the Feast", "troparion", "Another Troparion", ""})
         EXPECT_FALSE(isAllowedHeading(bad)) << bad;
+}
+
+TEST(HymnSource, SharedHymnsAreWrittenOnceAndFilledInByEachDay) {
+    const std::string shared =
+        "$ martyr-troparion\n"
+        "Troparion of the Martyr {name} | Tone 4\n"
+        "Thy martyr {name}, O Lord, / received the crown.\n"
+        "\n"
+        "$ cross-troparion\n"
+        "Troparion of the Cross | Tone 1\n"
+        "O Lord, save Thy people.\n";
+    const std::string month =
+        "@ 03/02\n= HOLY MARTYR CONON\n\n< martyr-troparion | Troparion of the Martyr {name} | Conon\n\n"
+        "< cross-troparion | Troparion of the Feast\n\n< cross-troparion\n";
+    std::vector<Diagnostic> errors;
+    const auto path = std::filesystem::temp_directory_path() / ("hymn_shared_" + std::to_string(::getpid()) + ".txt");
+    std::ofstream(path, std::ios::binary) << shared;
+    SourceFile sharedFile = parseHymnFile(path.string(), errors);
+    std::filesystem::remove(path);
+    auto days = parseText(month, errors);
+    ASSERT_TRUE(errors.empty()) << errors.front().message;
+    ASSERT_EQ(sharedFile.shared.size(), 2u);
+    resolveSharedHymns(days, sharedFile.shared, errors);
+    ASSERT_TRUE(errors.empty()) << errors.front().message;
+    ASSERT_EQ(days.at(0).hymns.size(), 3u);
+    const auto& h = days[0].hymns;
+    EXPECT_EQ(h[0].heading, "Troparion of the Martyr Conon");
+    EXPECT_EQ(h[0].text, "Thy martyr Conon, O Lord, / received the crown.");
+    EXPECT_EQ(h[0].tone, 4);
+    EXPECT_EQ(h[1].heading, "Troparion of the Feast") << "a day may give the hymn its own heading";
+    EXPECT_EQ(h[2].heading, "Troparion of the Cross");
+    EXPECT_EQ(h[1].text, h[2].text);
+
+    // What cannot be resolved is reported at the referring line.
+    auto bad = parseText("@ 03/03\n= ST X\n\n< nowhere\n\n< martyr-troparion\n", errors);
+    std::vector<SharedHymn> twice = sharedFile.shared;
+    twice.push_back(sharedFile.shared[1]);
+    resolveSharedHymns(bad, twice, errors);
+    ASSERT_EQ(errors.size(), 3u);
+    EXPECT_NE(errors[0].message.find("defined twice"), std::string::npos) << errors[0].message;
+    EXPECT_NE(errors[1].message.find("does not exist"), std::string::npos) << errors[1].message;
+    EXPECT_EQ(errors[1].line, 4);
+    EXPECT_NE(errors[2].message.find("needs a name"), std::string::npos) << errors[2].message;
+    EXPECT_EQ(errors[2].line, 6);
 }
 
 TEST(DayDocument, HasTheLibraryShape) {
