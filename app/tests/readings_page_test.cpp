@@ -1,14 +1,17 @@
 // The Bible readings view day after day: the page in the editor is the
 // day's readings text, letter for letter, in the page font; a long page can
 // be read to its end as soon as it is shown, though the editor lays out its
-// lower part only between events.
+// lower part only between events; and a page that fails to load leaves
+// the editor usable.
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTest>
 
 #include "app_context.h"
 #include "kalview_fixture.h"
@@ -103,6 +106,24 @@ TEST_F(ReadingsPageTest, ALongPageCanBeReadToItsEndAtOnce) {
     height += editor.document()->documentLayout()->blockBoundingRect(block).height();
   }
   EXPECT_GE(editor.document()->documentLayout()->documentSize().height(), height);
+}
+
+TEST_F(ReadingsPageTest, APageThatFailsToLoadLeavesTheEditorWithACursor) {
+  Store("Options/OldCalendar", "0");
+  Start(QDate(2021, 1, 7));
+  // A folder where the copy of 8 January would be: it exists but cannot be
+  // read, and the load stops with an error.
+  ASSERT_TRUE(QDir(Folder()).mkdir("1-8.TRP"));
+  Press(Qt::Key_F7);
+  ASSERT_FALSE(prompt_.asked.empty());
+  EXPECT_EQ(prompt_.asked.back().kind, PromptKind::Error);
+  QTextEdit& editor = *Editor();
+  ASSERT_FALSE(editor.textCursor().isNull());
+  EXPECT_EQ(editor.textCursor().document(), editor.document());
+  // The editor still takes typing at its cursor.
+  editor.setFocus();
+  QTest::keyClicks(&editor, "note");
+  EXPECT_TRUE(editor.toPlainText().contains("note"));
 }
 
 }  // namespace
