@@ -1,17 +1,21 @@
 // LoadDay: the page of the selected day in the main window's editor, and the
 // day's icon.
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <optional>
 
 #include "app_context.h"
 #include "bible_reader.h"
 #include "calendar/day_designation.h"
 #include "command_guard.h"
 #include "date_box.h"
+#include "day_load_times.h"
 #include "hymnpak/hymnpak.h"
 #include "icon_panel.h"
 #include "main_form.h"
@@ -20,6 +24,30 @@
 #include "richtext/rtf_reader.h"
 
 namespace kal {
+namespace {
+
+// While the page is replaced the editor holds no cursor, and afterwards its
+// cursor stands at the top of the new page. A cursor carried along to the
+// end of the inserted text would make the editor lay out the whole page
+// just to redraw where that cursor had been.
+class CursorToTop {
+ public:
+  explicit CursorToTop(QTextEdit* editor) : editor_(editor) { editor_->setTextCursor(QTextCursor()); }
+  ~CursorToTop() { editor_->setTextCursor(QTextCursor(editor_->document())); }
+  CursorToTop(const CursorToTop&) = delete;
+  CursorToTop& operator=(const CursorToTop&) = delete;
+
+ private:
+  QTextEdit* editor_;
+};
+
+// Lays out the page as far as the editor shows it, so that it is drawn
+// without waiting for the layout.
+void LayOutVisiblePart(QTextEdit* editor) {
+  editor->document()->documentLayout()->hitTest(QPointF(0, editor->viewport()->height()), Qt::FuzzyHit);
+}
+
+}  // namespace
 
 void TDateBox::LoadDay(bool withIcons) {
   WaitCursor wait;
@@ -35,12 +63,17 @@ void TDateBox::LoadDay(bool withIcons) {
   const IconDay iconDay = CurrentIconDay();
 
   QTextEdit* editor = main_->Editor();
+  DayLoadTimes& times = LastDayLoadTimes();
+  times = {};
+  QElapsedTimer clock;
+  clock.start();
   {
     RedrawFreeze batch(editor);
     // The page is replaced in one batch; its callers make the toolbar follow
     // the new selection once it is loaded.
     const QSignalBlocker quiet(editor);
     editor->clear();
+    std::optional<CursorToTop> top(editor);
     QAction* verseNumbers = main_->Action("MShowVerseNumbers");
     QFile personal(main_->PersonalFileName);
     if (personal.exists()) {
@@ -68,15 +101,21 @@ void TDateBox::LoadDay(bool withIcons) {
         main_->StatusText = "Viewing bible verses for " + main_->DateCaption();
         verseNumbers->setEnabled(true);
         if (BibleReader* reader = App().bibleReader) {
-          LoadPlainPage(editor, DailyReadingsText(*reader, day_, mode, main_->ShowVerseNumbersChecked()));
+          const QString text = DailyReadingsText(*reader, day_, mode, main_->ShowVerseNumbersChecked());
+          times.text = clock.nsecsElapsed();
+          LoadPlainPage(editor, text);
         }
       }
     }
     // A new page is read from its top.
-    editor->moveCursor(QTextCursor::Start);
+    top.reset();
+    times.editor = clock.nsecsElapsed() - times.text;
     editor->document()->setModified(false);
+    LayOutVisiblePart(editor);
+    times.layout = clock.nsecsElapsed() - times.text - times.editor;
   }
   if (main_->ShowIconsChecked() && withIcons) {
+    clock.restart();
     uint16_t shown = key;
     try {
       icons->ShowDayIcon(shown, false, false, iconDay);
@@ -85,6 +124,7 @@ void TDateBox::LoadDay(bool withIcons) {
       throw;
     }
     day_.ShownIconKey = static_cast<int16_t>(icons->ShownIconKey());
+    times.icon = clock.nsecsElapsed();
   }
   main_->SetEditorMargins();
 }

@@ -4,6 +4,7 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "daily_readings.h"
@@ -32,12 +33,19 @@ void LoadPlainPage(QTextEdit* editor, const QString& text) {
   characters.setForeground(Qt::black);
   QTextBlockFormat paragraph;
   paragraph.setAlignment(Qt::AlignLeft);
-  QTextCursor cursor(editor->document());
+  QTextDocument* document = editor->document();
+  // Cleared and filled in one edit block, the document takes the page as
+  // new: it lays out the top at once and the rest between events, instead
+  // of the whole page before it can be shown.
+  QTextCursor cursor(document);
+  cursor.beginEditBlock();
+  document->setPlainText(text);
+  cursor.select(QTextCursor::Document);
   cursor.setBlockFormat(paragraph);
   cursor.setBlockCharFormat(characters);
   cursor.setCharFormat(characters);
-  cursor.insertText(text);
-  editor->document()->clearUndoRedoStacks();
+  cursor.endEditBlock();
+  document->clearUndoRedoStacks();
 }
 
 }  // namespace kal

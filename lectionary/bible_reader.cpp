@@ -68,6 +68,7 @@ bool BibleReader::OpenBibleFile(std::string_view fileName) {
   data_ = static_cast<const char*>(view);
   size_ = static_cast<size_t>(info.st_size);
   mapped_ = true;
+  index_ = indexes_.For(FileIdentity::Of(info));
   return true;
 }
 
@@ -77,6 +78,8 @@ void BibleReader::AttachBibleText(std::string_view text, bool apocryphaForm) {
   if (text.empty()) return;
   data_ = text.data();
   size_ = text.size();
+  // The caller may change its text between attachments: nothing is kept.
+  index_ = std::make_shared<MarkerIndex>();
 }
 
 void BibleReader::CloseBibleFile() {
@@ -84,6 +87,7 @@ void BibleReader::CloseBibleFile() {
   data_ = nullptr;
   size_ = 0;
   mapped_ = false;
+  index_.reset();
 }
 
 std::size_t BibleReader::FindMarker(std::string_view marker, std::size_t offset) const {
@@ -124,6 +128,39 @@ std::size_t BibleReader::FindDelimited(std::string_view marker, std::size_t from
     if (after >= size_ || !IsDigit(data_[after])) return at;
   }
   return kNotFound;
+}
+
+std::size_t BibleReader::FindBookMarker(const std::string& marker, std::size_t from) const {
+  constexpr std::string_view kBook = "Book ";
+  if (!index_ || !indexing_ || !marker.starts_with(kBook)) return FindDelimited(marker, from, size_);
+  if (!index_->booksFound) {
+    // One pass for every book marker of the file: "Book " and its whole run
+    // of digits is the one marker found there not followed by a digit.
+    for (std::size_t at = Search(kBook, 0, size_); at != kNotFound; at = Search(kBook, at + 1, size_)) {
+      std::size_t end = at + kBook.size();
+      while (end < size_ && IsDigit(data_[end])) ++end;
+      if (end > at + kBook.size()) index_->firstDelimited.try_emplace(std::string(data_ + at, end - at), at);
+    }
+    index_->booksFound = true;
+  }
+  const auto entry = index_->firstDelimited.find(marker);
+  if (entry == index_->firstDelimited.end()) return kNotFound;
+  // The first occurrence in the file is the first after `from` unless it
+  // lies before it (a marker written twice).
+  const std::size_t first = entry->second;
+  return first >= from ? first : FindDelimited(marker, from, size_);
+}
+
+std::size_t BibleReader::FindInBook(const std::string& marker, std::size_t bookAt, std::size_t bookEnd) const {
+  const std::size_t colon = marker.find(':');
+  if (!index_ || !indexing_ || colon == std::string::npos) return FindDelimited(marker, bookAt, bookEnd);
+  // Every occurrence of the marker starts with its chapter's prefix
+  // ("003:", "Tob 3:"), so none lies before the prefix's first occurrence.
+  const auto [entry, added] =
+      index_->chapterStarts.try_emplace({bookAt, bookEnd, marker.substr(0, colon + 1)}, kNotFound);
+  if (added) entry->second = Search(std::get<2>(entry->first), bookAt, bookEnd);
+  const std::size_t chapterAt = entry->second;
+  return chapterAt == kNotFound ? kNotFound : FindDelimited(marker, chapterAt, bookEnd);
 }
 
 std::string BibleReader::FlattenLineBreaks(std::string_view text) {
@@ -174,9 +211,9 @@ std::string BibleReader::ReadPassage(int book, std::string_view startChapter, st
   // An end before the start can never be reached.
   if (endC < startC || (endC == startC && endV < startV)) return {};
 
-  const std::size_t bookAt = FindDelimited(BookMarker(book), 0, size_);
+  const std::size_t bookAt = FindBookMarker(BookMarker(book), 0);
   if (bookAt == kNotFound) return {};
-  const std::size_t bookEnd = FindDelimited(BookMarker(book + 1), bookAt, size_);
+  const std::size_t bookEnd = FindBookMarker(BookMarker(book + 1), bookAt);
   if (bookEnd == kNotFound) return {};
 
   // In the Apocrypha the first marker is built from the texts as given, so a
@@ -189,7 +226,7 @@ std::string BibleReader::ReadPassage(int book, std::string_view startChapter, st
   } else {
     marker = VerseMarker(book, startC, startV);
   }
-  std::size_t at = FindDelimited(marker, bookAt, bookEnd);
+  std::size_t at = FindInBook(marker, bookAt, bookEnd);
   if (at == kNotFound) return {};
 
   std::string result;

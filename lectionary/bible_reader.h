@@ -5,8 +5,11 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "marker_index.h"
 
 namespace kal {
 
@@ -48,6 +51,11 @@ class BibleReader {
   // shorter than the file).
   std::size_t FindMarker(std::string_view marker, std::size_t offset) const;
 
+  // Passages find their book and chapter through the index of the open
+  // file (on by default). Off, every passage scans from the file's start:
+  // the plain reading the index must always agree with.
+  void SetIndexing(bool on) { indexing_ = on; }
+
   // Every run of CR and LF becomes one space.
   static std::string FlattenLineBreaks(std::string_view text);
   // Every run of two or more spaces becomes one.
@@ -67,12 +75,20 @@ class BibleReader {
   // of "Tob 3:10".
   std::size_t FindDelimited(std::string_view marker, std::size_t from, std::size_t before) const;
   std::size_t Search(std::string_view marker, std::size_t from, std::size_t before) const;
+  // FindDelimited(marker, from, end of file), through the index.
+  std::size_t FindBookMarker(const std::string& marker, std::size_t from) const;
+  // FindDelimited(marker, bookAt, bookEnd), started at the first place the
+  // marker's chapter can begin.
+  std::size_t FindInBook(const std::string& marker, std::size_t bookAt, std::size_t bookEnd) const;
 
   std::filesystem::path programDirectory_;
   const char* data_ = nullptr;
   std::size_t size_ = 0;
   bool mapped_ = false;
   bool apocryphaForm_ = false;
+  bool indexing_ = true;
+  std::shared_ptr<MarkerIndex> index_;  // of the open file or text
+  MarkerIndexCache indexes_;
 };
 
 }  // namespace kal
