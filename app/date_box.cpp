@@ -12,6 +12,7 @@
 #include "arrow_panel.h"
 #include "calendar/day_designation.h"
 #include "command_guard.h"
+#include "feast_grid.h"
 #include "go_to_date_dlg.h"
 #include "icon_panel.h"
 #include "locale_date_names.h"
@@ -92,7 +93,7 @@ TDateBox::TDateBox(TMainForm* mainForm, QDate today)
   makeArrow("IncYear", ">", {369, 33}, DateStep::YearForward);
   column->addWidget(arrows);
 
-  calendar_ = new QCalendarWidget(this);
+  calendar_ = new FeastGrid([this] { return main_->Mode(); }, this);
   calendar_->setObjectName("Calendar");
   calendar_->setProperty("helpContext", 60);
   calendar_->setFirstDayOfWeek(Qt::Sunday);
@@ -101,6 +102,7 @@ TDateBox::TDateBox(TMainForm* mainForm, QDate today)
   calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   calendar_->setFixedSize(403, 228);
   column->addWidget(calendar_);
+  column->addWidget(new FeastLegend(this));
   connect(calendar_, &QCalendarWidget::selectionChanged, this, &TDateBox::GridChangedByUser);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -147,6 +149,7 @@ void TDateBox::SetGrid(DayNumber activeDate, QObject* sender) {
   }
   calendar_->setSelectedDate(target);
   calendar_->setCurrentPage(target.year(), target.month());
+  calendar_->RefreshMarks();  // the calendar in force may have changed
   try {
     CalendarChange(sender);
   } catch (...) {

@@ -8,10 +8,10 @@
 
 #include "calendar/selected_day.h"
 #include "calendar/stepping.h"
+#include "feast_grid.h"
 #include "icon_display.h"
 
 class QAction;
-class QCalendarWidget;
 class QLabel;
 
 namespace kal {
@@ -33,7 +33,7 @@ class TDateBox : public QDialog {
 
   SelectedDay& Day() { return day_; }
   const SelectedDay& Day() const { return day_; }
-  QCalendarWidget* Calendar() const { return calendar_; }
+  FeastGrid* Calendar() const { return calendar_; }
 
   // Sets the grid to a date of the active calendar (shifted form on the Old
   // Calendar). Always runs the calendar-change handler, even for the date
@@ -59,7 +59,7 @@ class TDateBox : public QDialog {
 
   TMainForm* main_;
   SelectedDay day_;
-  QCalendarWidget* calendar_ = nullptr;
+  FeastGrid* calendar_ = nullptr;
   QLabel* month_ = nullptr;
   QLabel* year_ = nullptr;
   QDate shownDate_;

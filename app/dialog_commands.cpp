@@ -5,6 +5,7 @@
 #include "about_box.h"
 #include "command_guard.h"
 #include "date_box.h"
+#include "export_calendar_dlg.h"
 #include "go_to_date_dlg.h"
 #include "main_form.h"
 #include "printing.h"
@@ -29,6 +30,7 @@ void ConnectDialogCommands(TMainForm& main) {
   });
   Bind(main, "MPrint", [window](QObject* sender) { PrintCommand(*window, sender); });
   Bind(main, "MPrintRange", [window](QObject* sender) { PrintRangeCommand(*window, sender); });
+  Bind(main, "MExportCalendar", [window](QObject*) { ExportCalendarCommand(*window); });
   Bind(main, "MFindEasterDate", [window](QObject*) { FindEasterDateCommand(*window); });
   Bind(main, "MAboutKalendra", [window](QObject*) { AboutCommand(*window); });
 }

@@ -68,6 +68,9 @@ void TMainForm::BuildMenus() {
   AddItem(file, "MPrint", "&Print...", Qt::CTRL | Qt::Key_P, "Prints the active document", 100);
   AddItem(file, "MPrintRange", "Print &Range...", Qt::CTRL | Qt::Key_G, "Prints documents for a range of dates", 105);
   file->addSeparator();
+  AddItem(file, "MExportCalendar", "&Export to Calendar...", {},
+          "Saves the church calendar of a range of dates for a calendar program", 107);
+  file->addSeparator();
   AddItem(file, "MExit", "E&xit", {}, "Quits kalendra and prompts to save the document", 110);
 
   QMenu* edit = AddMenu(bar, actions_, "MEdit", "&Edit", "Undo, delete, copy, insert and select text", 113);

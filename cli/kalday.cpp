@@ -10,6 +10,7 @@
 #include "print_easter.h"
 #include "print_hymns.h"
 #include "print_icon.h"
+#include "print_ical.h"
 #include "print_passage.h"
 #include "print_reading.h"
 #include "print_readings.h"
@@ -37,6 +38,7 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return PrintPassage({p[0], p[1], p[2], p[3], options.headings, options.verseNumbers}, options.json,
                         kal::ExecutableDirectory(), out, err);
   }
+  if (options.ical) return PrintIcal(options, today, kal::ExecutableDirectory(), out, err);
   if (options.reading) return PrintReading(*options.reading, options.json, kal::ExecutableDirectory(), out, err);
 
   const DayChoice choice = ChooseDay(options, today);

@@ -85,6 +85,21 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      "read from the Bible files of the program's folder. Exit status 1 when one of them is "
      "missing (the page is then the message that says so). JSON key: readings.",
      [](Options& o, const std::string&) { o.readings = true; return std::string(); }},
+    {"--ical", "FROM TO",
+     "Write the days from FROM to TO (YYYY-MM-DD, both on the calendar chosen by --old or "
+     "--new) as an iCalendar file for a calendar program: one all-day event a day on its civil "
+     "date, named for the chief commemoration or the day's name in the church year, with the "
+     "day's name, tone, fasting and commemorations in its description and its great feast and "
+     "fasting in its categories. With --readings the description also lists the references of "
+     "the day's readings, service by service. Re-importing updates the same events.",
+     [](Options& o, const std::string& v) {
+       const auto cut = v.find('\n');
+       o.ical = std::vector<std::string>{v.substr(0, cut), v.substr(cut + 1)};
+       return std::string();
+     },
+     2},
+    {"--output", "FILE", "With --ical: write the calendar to FILE instead of the standard output.",
+     [](Options& o, const std::string& v) { o.output = v; return std::string(); }},
     {"--help", "", "Print this help and exit.",
      [](Options& o, const std::string&) { o.help = true; return std::string(); }},
 });
@@ -107,6 +122,11 @@ std::string CheckCombination(const Options& o) {
   if ((o.easterYear || o.passage || o.reading) && (o.hymns || o.findSaint || o.icon || o.readings))
     return "--hymns, --find-saint, --icon and --readings show a day and cannot be used with --easter, "
            "--passage or --reading";
+  if (o.output && !o.ical) return "--output needs --ical";
+  if (o.output && o.output->empty()) return "--output needs a file name";
+  if (o.ical && (o.date || o.easterYear || o.passage || o.reading || o.hymns || o.findSaint || o.icon || o.json ||
+                 o.verseNumbers))
+    return "--ical takes its own dates and can be used only with --old, --new, --readings and --output";
   if (o.headings && !o.passage) return "--headings needs --passage";
   if (o.verseNumbers && !o.passage && !o.readings) return "--verse-numbers needs --passage or --readings";
   return {};

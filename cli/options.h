@@ -30,6 +30,8 @@ struct Options {
   bool icon = false;                      // --icon
   bool readings = false;                  // --readings
   std::optional<std::string> iconOut;     // --icon-out FILE
+  std::optional<std::vector<std::string>> ical;  // --ical FROM TO
+  std::optional<std::string> output;      // --output FILE
 };
 
 struct OptionEntry {

@@ -18,8 +18,10 @@ int YearOnCalendar(const DayContext& context) {
 
 }  // namespace
 
-std::string HymnsText(const DayContext& context) {
-  const char* rtf = LoadTropFromResource(kal::DateKey(context.day, context.mode));
+std::string HymnsText(const DayContext& context) { return HymnsText(kal::DateKey(context.day, context.mode)); }
+
+std::string HymnsText(std::uint16_t dateKey) {
+  const char* rtf = LoadTropFromResource(dateKey);
   if (rtf == nullptr) return {};
   return richtext::rtfToPlainText(QByteArrayView(rtf, static_cast<qsizetype>(std::strlen(rtf)))).toStdString();
 }

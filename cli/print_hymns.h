@@ -14,6 +14,8 @@ namespace kalday {
 
 // The day's document (date key of the calendar in force) as plain text.
 std::string HymnsText(const DayContext& context);
+// The hymn library's document for a date key as plain text; empty when none.
+std::string HymnsText(std::uint16_t dateKey);
 
 struct SaintFound {
   std::uint16_t key = 0;  // month * 100 + day

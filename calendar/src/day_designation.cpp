@@ -92,4 +92,17 @@ std::uint16_t SubstituteIconKey(const SelectedDay& day, std::uint16_t dateKey) {
   return SubstituteIconKey(ZacchaeusID(day), dateKey);
 }
 
+FeastRank FeastRankOf(const SelectedDay& day, CalendarMode mode) {
+  // Nativity of the Theotokos, Exaltation, Entry, Nativity, Theophany,
+  // Meeting, Annunciation, Transfiguration, Dormition.
+  static constexpr std::uint16_t kFixed[] = {908, 914, 1121, 1225, 106, 202, 325, 806, 815};
+  const int a = ZacchaeusID(day);
+  if (a == 77) return FeastRank::Pascha;
+  if (a == 70 || a == 116 || a == 126) return FeastRank::GreatFeast;  // Palm Sunday, Ascension, Pentecost
+  const std::uint16_t key = DateKey(day, mode);
+  for (std::uint16_t k : kFixed)
+    if (k == key) return FeastRank::GreatFeast;
+  return FeastRank::None;
+}
+
 }  // namespace kal

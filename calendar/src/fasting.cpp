@@ -53,9 +53,14 @@ constexpr const char* kCaviarWineOil = "   Caviar, wine and oil allowed";
 constexpr const char* kWineOil = "   Wine and oil allowed";
 constexpr const char* kWine = "   Wine allowed";
 
-}  // namespace
+// The day's rule: its text, and whether the day is kept as a fast at all.
+struct Ruling {
+  std::string text;
+  const char* allowance = nullptr;
+  bool fast = false;
+};
 
-std::string FastingText(const FastingDay& in) {
+Ruling Rule(const FastingDay& in) {
   const int a = in.zacchaeusId;
   const int w = in.weekday;
   const std::uint16_t k = in.dateKey;
@@ -80,6 +85,7 @@ std::string FastingText(const FastingDay& in) {
   // pre-Lenten weeks over both.
   std::string text;
   if (wedFri || strict) text = "   Fast Day";
+  bool fast = wedFri || strict || Between(a, 29, 76) || apostles || dormition || nativity;
 
   if (Between(a, 29, 76)) text.clear();  // Great Lent and Holy Week carry no label
   else if (apostles) text = "   Apostles' Fast";
@@ -92,6 +98,9 @@ std::string FastingText(const FastingDay& in) {
   else if (a == 28) text = "   Cheese-fare Sunday";
   else if (christmas || theophany) text = "   Fast Free";
   else if (feastFree) text = "   Fast Free Period";
+  if (Between(a, 8, 13) || Between(a, 78, 83) || Between(a, 127, 132) || Between(a, 21, 28) || christmas ||
+      theophany || feastFree)
+    fast = false;
 
   // Allowance: the first rule that holds.
   const char* allowance = nullptr;
@@ -128,7 +137,23 @@ std::string FastingText(const FastingDay& in) {
     allowance = kWine;
 
   if (allowance) text += allowance;
-  return text;
+  return Ruling{text, allowance, fast};
+}
+
+}  // namespace
+
+std::string FastingText(const FastingDay& in) { return Rule(in).text; }
+
+FastLevel FastingLevel(const FastingDay& in) {
+  const Ruling r = Rule(in);
+  if (!r.fast) return FastLevel::None;
+  if (r.allowance == kFishWineOil || r.allowance == kCaviarWineOil) return FastLevel::Fish;
+  if (r.allowance == kWineOil || r.allowance == kWine) return FastLevel::WineOil;
+  return FastLevel::Strict;
+}
+
+FastLevel FastingLevel(const SelectedDay& day, CalendarMode mode) {
+  return FastingLevel(FastingDay{ZacchaeusID(day), DayOfWeek(day.NewDate), DateKey(day, mode)});
 }
 
 std::string FastingText(const SelectedDay& day, CalendarMode mode) {

@@ -34,4 +34,9 @@ std::string InfoText(const SelectedDay& day, CalendarMode mode);
 std::uint16_t SubstituteIconKey(const SelectedDay& day, std::uint16_t dateKey);
 std::uint16_t SubstituteIconKey(std::uint16_t zacchaeusId, std::uint16_t dateKey);
 
+// Pascha, one of the Twelve Great Feasts (the nine of the Menaion, on the
+// calendar in force, and Palm Sunday, the Ascension and Pentecost), or neither.
+enum class FeastRank { None, GreatFeast, Pascha };
+FeastRank FeastRankOf(const SelectedDay& day, CalendarMode mode);
+
 }  // namespace kal

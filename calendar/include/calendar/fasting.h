@@ -19,4 +19,12 @@ struct FastingDay {
 std::string FastingText(const FastingDay& day);
 std::string FastingText(const SelectedDay& day, CalendarMode mode);
 
+// How strictly the day is kept, from the same rule as its fasting text: no
+// fast (fast-free days and weeks, Cheese-fare Week included), a fast with
+// fish allowed (or caviar), a fast with wine and oil (or wine alone), or a
+// fast with no allowance.
+enum class FastLevel { None, Strict, WineOil, Fish };
+FastLevel FastingLevel(const FastingDay& day);
+FastLevel FastingLevel(const SelectedDay& day, CalendarMode mode);
+
 }  // namespace kal
