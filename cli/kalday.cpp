@@ -18,6 +18,36 @@
 
 namespace kalday {
 
+namespace {
+
+// The parts of one day's page the options ask for.
+int PrintOneDay(const DayContext& context, std::ostream& out, std::ostream& err) {
+  const Options& options = context.options;
+  // Each feature of the day adds its part, as text or as fields of one object.
+  // In text, asking for a section prints that section instead of the summary.
+  const bool sections = options.hymns || options.findSaint || options.icon || options.readings;
+  int status = 0;
+  if (options.json) {
+    JsonWriter json(out);
+    json.BeginObject();
+    WriteDayJson(context, json);
+    if (options.hymns) WriteHymnsJson(context, json);
+    if (options.findSaint) status = WriteFindSaintJson(context, *options.findSaint, json);
+    if (options.icon) status = std::max(status, WriteIconJson(context, kal::ExecutableDirectory(), json, err));
+    if (options.readings) status = std::max(status, WriteReadingsJson(context, kal::ExecutableDirectory(), json));
+    json.EndObject();
+  } else {
+    if (!sections) PrintDayText(context, out);
+    if (options.hymns) PrintHymnsText(context, out);
+    if (options.findSaint) status = PrintFindSaintText(context, *options.findSaint, out);
+    if (options.icon) status = std::max(status, PrintIconText(context, kal::ExecutableDirectory(), out, err));
+    if (options.readings) status = std::max(status, PrintReadingsText(context, kal::ExecutableDirectory(), out));
+  }
+  return status;
+}
+
+}  // namespace
+
 int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               kal::DayNumber today) {
   const ParsedOptions parsed = ParseOptions(args);
@@ -41,34 +71,42 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
   if (options.ical) return PrintIcal(options, today, kal::ExecutableDirectory(), out, err);
   if (options.reading) return PrintReading(*options.reading, options.json, kal::ExecutableDirectory(), out, err);
 
+  if (options.from) {
+    // One page a day over a run of days, each exactly as its own run prints it.
+    kal::DayNumber ends[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+      Options one = options;
+      one.date = i == 0 ? *options.from : *options.to;
+      const DayChoice choice = ChooseDay(one, today);
+      if (!choice.error.empty()) {
+        err << "kalday: " << choice.error << "\n";
+        return 2;
+      }
+      ends[i] = choice.day.NewDate;
+    }
+    if (ends[1] < ends[0]) {
+      err << "kalday: --to comes before --from\n";
+      return 2;
+    }
+    int status = 0;
+    if (options.json) out << "[";
+    for (kal::DayNumber n = ends[0]; n <= ends[1]; ++n) {
+      const kal::SelectedDay newDay = kal::MakeSelectedDay(n, kal::CalendarMode::New);
+      const kal::SelectedDay day =
+          options.mode == kal::CalendarMode::New ? newDay : kal::MakeSelectedDay(newDay.OldDate, kal::CalendarMode::Old);
+      if (options.json && n != ends[0]) out << ",";
+      status = std::max(status, PrintOneDay(DayContext{options, day, options.mode}, out, err));
+    }
+    if (options.json) out << "]\n";
+    return status;
+  }
+
   const DayChoice choice = ChooseDay(options, today);
   if (!choice.error.empty()) {
     err << "kalday: " << choice.error << "\n";
     return 2;
   }
-  const DayContext context{options, choice.day, options.mode};
-
-  // Each feature of the day adds its part, as text or as fields of one object.
-  // In text, asking for a section prints that section instead of the summary.
-  const bool sections = options.hymns || options.findSaint || options.icon || options.readings;
-  int status = 0;
-  if (options.json) {
-    JsonWriter json(out);
-    json.BeginObject();
-    WriteDayJson(context, json);
-    if (options.hymns) WriteHymnsJson(context, json);
-    if (options.findSaint) status = WriteFindSaintJson(context, *options.findSaint, json);
-    if (options.icon) status = std::max(status, WriteIconJson(context, kal::ExecutableDirectory(), json, err));
-    if (options.readings) status = std::max(status, WriteReadingsJson(context, kal::ExecutableDirectory(), json));
-    json.EndObject();
-  } else {
-    if (!sections) PrintDayText(context, out);
-    if (options.hymns) PrintHymnsText(context, out);
-    if (options.findSaint) status = PrintFindSaintText(context, *options.findSaint, out);
-    if (options.icon) status = std::max(status, PrintIconText(context, kal::ExecutableDirectory(), out, err));
-    if (options.readings) status = std::max(status, PrintReadingsText(context, kal::ExecutableDirectory(), out));
-  }
-  return status;
+  return PrintOneDay(DayContext{options, choice.day, options.mode}, out, err);
 }
 
 }  // namespace kalday

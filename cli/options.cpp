@@ -17,6 +17,13 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
     {"--date", "YYYY-MM-DD",
      "The day to show, on the calendar chosen by --old or --new (default: today).",
      [](Options& o, const std::string& v) { o.date = v; return std::string(); }},
+    {"--from", "YYYY-MM-DD",
+     "With --to: print the page of every day from this one to --to (on the calendar chosen by --old "
+     "or --new), one after another exactly as single runs print them; with --json, one array of "
+     "their objects.",
+     [](Options& o, const std::string& v) { o.from = v; return std::string(); }},
+    {"--to", "YYYY-MM-DD", "The last day of a run begun with --from.",
+     [](Options& o, const std::string& v) { o.to = v; return std::string(); }},
     {"--old", "",
      "Old (Julian) calendar: --date is a Julian date, and the day is named and its fasting "
      "rule found by the Julian month and day. Accepted from 1900-03-01 to 2084-02-28.",
@@ -122,6 +129,9 @@ std::string CheckCombination(const Options& o) {
   if ((o.easterYear || o.passage || o.reading) && (o.hymns || o.findSaint || o.icon || o.readings))
     return "--hymns, --find-saint, --icon and --readings show a day and cannot be used with --easter, "
            "--passage or --reading";
+  if (o.from.has_value() != o.to.has_value()) return "--from and --to are used together";
+  if (o.from && (o.date || o.easterYear || o.passage || o.reading || o.ical))
+    return "--from and --to cannot be used with --date, --easter, --passage, --reading or --ical";
   if (o.output && !o.ical) return "--output needs --ical";
   if (o.output && o.output->empty()) return "--output needs a file name";
   if (o.ical && (o.date || o.easterYear || o.passage || o.reading || o.hymns || o.findSaint || o.icon || o.json ||

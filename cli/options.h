@@ -32,6 +32,8 @@ struct Options {
   std::optional<std::string> iconOut;     // --icon-out FILE
   std::optional<std::vector<std::string>> ical;  // --ical FROM TO
   std::optional<std::string> output;      // --output FILE
+  std::optional<std::string> from;        // --from YYYY-MM-DD
+  std::optional<std::string> to;          // --to YYYY-MM-DD
 };
 
 struct OptionEntry {
