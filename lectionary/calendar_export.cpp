@@ -5,6 +5,7 @@
 
 #include "bible_reader.h"
 #include "calendar/calendar.h"
+#include "calendar/church_year.h"
 #include "daily_readings.h"
 #include "windows_1252.h"
 
@@ -79,11 +80,14 @@ std::string DayNameOf(const SelectedDay& day) {
 // Menaion (Sundays, the Triodion's named days, Holy and Bright Weeks, the
 // movable feasts); otherwise the chief commemoration.
 std::string Summary(const SelectedDay& day, CalendarMode mode, const std::vector<std::string>& saints) {
+  using namespace movable;
   const int a = ZacchaeusID(day);
-  const bool fixedFeast = FeastRankOf(day, mode) == FeastRank::GreatFeast && a != 70 && a != 116 && a != 126;
-  const bool sunday = DayOfWeek(day.NewDate) == 1;
-  const bool movable = (a >= 70 && a <= 83) || a == 116 || a == 126 || DayNameId(day) < 1800;
-  if (!fixedFeast && (sunday || movable || saints.empty())) {
+  const bool movableFeast = a == kPalmSunday || a == kAscension || a == kPentecost;
+  const bool fixedFeast = FeastRankOf(day, mode) == FeastRank::GreatFeast && !movableFeast;
+  const bool sunday = DayOfWeek(day.NewDate) == kSunday;
+  // Holy and Bright Weeks, and the days the movable cycle names (numbers below 1800).
+  const bool cycleNamed = Between(a, kPalmSunday, kBrightSaturday) || movableFeast || DayNameId(day) < 1800;
+  if (!fixedFeast && (sunday || cycleNamed || saints.empty())) {
     const std::string name = DayNameOf(day);
     if (!name.empty()) return name;
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "calendar/church_year.h"
 #include "calendar/day_names.h"
 #include "calendar/fasting.h"
 
@@ -97,8 +98,8 @@ FeastRank FeastRankOf(const SelectedDay& day, CalendarMode mode) {
   // Meeting, Annunciation, Transfiguration, Dormition.
   static constexpr std::uint16_t kFixed[] = {908, 914, 1121, 1225, 106, 202, 325, 806, 815};
   const int a = ZacchaeusID(day);
-  if (a == 77) return FeastRank::Pascha;
-  if (a == 70 || a == 116 || a == 126) return FeastRank::GreatFeast;  // Palm Sunday, Ascension, Pentecost
+  if (a == movable::kPascha) return FeastRank::Pascha;
+  if (a == movable::kPalmSunday || a == movable::kAscension || a == movable::kPentecost) return FeastRank::GreatFeast;
   const std::uint16_t key = DateKey(day, mode);
   for (std::uint16_t k : kFixed)
     if (k == key) return FeastRank::GreatFeast;

@@ -1,5 +1,7 @@
 #include "calendar/fasting.h"
 
+#include "calendar/church_year.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
@@ -32,21 +34,38 @@ constexpr KeyRun kFastFreeBeforeTheophany{101, 104};
 
 constexpr std::uint16_t kChristmas = 1225, kTheophany = 106;
 
-// Movable-cycle days (ZacchaeusID values).
-constexpr std::array<std::uint16_t, 8> kFishExceptions = {10, 12, 24, 26, 73, 75, 80, 82};
+using namespace movable;
+
+// Wednesdays and Fridays of the fast-free weeks and of Holy Week that keep
+// no fish even on a great feast (ZacchaeusID values).
+constexpr std::array<std::uint16_t, 8> kFishExceptions = {
+    kPublicanSunday + 3, kPublicanSunday + 5, kMeatFareSunday + 3, kMeatFareSunday + 5,
+    kPalmSunday + 3,     kHolyFriday,         kBrightMonday + 2,   kBrightMonday + 4};
 
 bool In(std::span<const std::uint16_t> list, std::uint16_t key) {
   return std::find(list.begin(), list.end(), key) != list.end();
 }
-bool Between(int a, int lo, int hi) { return a >= lo && a <= hi; }
-
+// Days on which a saint's feast brings no oil: the Wednesdays and Fridays of
+// the fast-free weeks, Great Lent to Lazarus Saturday.
 bool InOilExceptions(int a) {
-  return a == 10 || a == 12 || a == 24 || a == 26 || Between(a, 29, 69) || a == 80 || a == 82 ||
-         a == 129 || a == 131;
+  return a == kPublicanSunday + 3 || a == kPublicanSunday + 5 || a == kMeatFareSunday + 3 ||
+         a == kMeatFareSunday + 5 || Between(a, kCleanMonday, kLazarusSaturday) || a == kBrightMonday + 2 ||
+         a == kBrightMonday + 4 || a == kPentecost + 3 || a == kPentecost + 5;
 }
 
 // Monday to Friday of the second to the sixth week of Great Lent.
-bool InLentWeekdays(int a) { return Between(a, 36, 68) && (a - 36) % 7 < 5; }
+bool InLentWeekdays(int a) {
+  return Between(a, kLentSecondMonday, kLazarusSaturday - 1) && (a - kLentSecondMonday) % 7 < 5;
+}
+
+// The fast-free weeks: after the Publican and Pharisee, Bright Week, the week after Pentecost.
+bool InFastFreeWeek(int a) {
+  return Between(a, kPublicanSunday + 1, kPublicanSunday + 6) || Between(a, kBrightMonday, kBrightSaturday) ||
+         Between(a, kPentecost + 1, kPentecost + 6);
+}
+
+// Great Lent and Holy Week.
+bool InGreatLent(int a) { return Between(a, kCleanMonday, kHolySaturday); }
 
 constexpr const char* kFishWineOil = "   Fish, wine and oil allowed";
 constexpr const char* kCaviarWineOil = "   Caviar, wine and oil allowed";
@@ -66,7 +85,8 @@ Ruling Rule(const FastingDay& in) {
   const std::uint16_t k = in.dateKey;
 
   const bool strict = In(kStrictFastDays, k);
-  const bool apostles = kApostlesFastDays.Holds(k) && Between(a, 134, 180);
+  // The fast begins with the Monday after All Saints and ends on 28 June.
+  const bool apostles = kApostlesFastDays.Holds(k) && a >= kApostlesFastBegins;
   const bool dormition = kDormitionFastDays.Holds(k);
   const bool nativity = kNativityFastDays.Holds(k);
   const bool forefeast = kNativityForefeastDays.Holds(k);
@@ -78,62 +98,63 @@ Ruling Rule(const FastingDay& in) {
   const bool christmas = k == kChristmas;
   const bool theophany = k == kTheophany;
 
-  const bool wedFri = w == 4 || w == 6;
-  const bool satSun = w == 1 || w == 7;
+  const bool wedFri = w == kWednesday || w == kFriday;
+  const bool satSun = w == kSunday || w == kSaturday;
 
   // Label: a fast day, then the season over it, then the fast-free and
   // pre-Lenten weeks over both.
   std::string text;
   if (wedFri || strict) text = "   Fast Day";
-  bool fast = wedFri || strict || Between(a, 29, 76) || apostles || dormition || nativity;
+  bool fast = wedFri || strict || InGreatLent(a) || apostles || dormition || nativity;
 
-  if (Between(a, 29, 76)) text.clear();  // Great Lent and Holy Week carry no label
+  if (InGreatLent(a)) text.clear();  // Great Lent and Holy Week carry no label
   else if (apostles) text = "   Apostles' Fast";
   else if (dormition) text = "   Dormition Fast";
   else if (nativity) text = "   Nativity Fast";
 
-  if (Between(a, 8, 13) || Between(a, 78, 83) || Between(a, 127, 132)) text = "   Fast Free Week";
-  else if (a == 21) text = "   Meat-fare Sunday";
-  else if (Between(a, 22, 27)) text = "   Cheese-fare Week";
-  else if (a == 28) text = "   Cheese-fare Sunday";
+  if (InFastFreeWeek(a)) text = "   Fast Free Week";
+  else if (a == kMeatFareSunday) text = "   Meat-fare Sunday";
+  else if (Between(a, kMeatFareSunday + 1, kCheeseFareSunday - 1)) text = "   Cheese-fare Week";
+  else if (a == kCheeseFareSunday) text = "   Cheese-fare Sunday";
   else if (christmas || theophany) text = "   Fast Free";
   else if (feastFree) text = "   Fast Free Period";
-  if (Between(a, 8, 13) || Between(a, 78, 83) || Between(a, 127, 132) || Between(a, 21, 28) || christmas ||
-      theophany || feastFree)
+  if (InFastFreeWeek(a) || Between(a, kMeatFareSunday, kCheeseFareSunday) || christmas || theophany || feastFree)
     fast = false;
 
   // Allowance: the first rule that holds.
   const char* allowance = nullptr;
-  if (a == 70 || a == 101 || a == 115)
+  if (a == kPalmSunday || a == kMidPentecost || a == kApodosisOfPascha)
     allowance = kFishWineOil;
   else if ((apostles || nativityEarly) && satSun)
     allowance = kFishWineOil;
-  else if (greatFeast && (wedFri || Between(a, 29, 69) || dormition || apostles || nativityEarly) &&
+  else if (greatFeast && (wedFri || Between(a, kCleanMonday, kLazarusSaturday) || dormition || apostles || nativityEarly) &&
            !In(kFishExceptions, static_cast<std::uint16_t>(a)))
     allowance = kFishWineOil;
-  else if ((apostles || nativityEarly) && (w == 2 || w == 3 || w == 5) && saint)
+  else if ((apostles || nativityEarly) && (w == kMonday || w == kTuesday || w == kThursday) && saint)
     allowance = kFishWineOil;
-  else if (a == 69)
+  else if (a == kLazarusSaturday)
     allowance = kCaviarWineOil;
   else if (strict)
     allowance = kWineOil;
-  else if (greatFeast && Between(a, 71, 74))
+  else if (greatFeast && Between(a, kHolyMonday, kHolyThursday))
     allowance = kWineOil;
-  else if (Between(a, 34, 69) && satSun)
+  else if (Between(a, kCleanMonday + 5, kLazarusSaturday) && satSun)
     allowance = kWineOil;
   else if (InLentWeekdays(a) && lentFeast)
     allowance = kWineOil;
-  else if (a == 59 || a == 60 || a == 74)
+  // The Wednesday and Thursday of the Great Canon in the fifth week, and Holy Thursday.
+  else if (a == kPalmSunday - 11 || a == kPalmSunday - 10 || a == kHolyThursday)
     allowance = kWineOil;
-  else if (Between(a, 87, 124) && wedFri)
+  else if (Between(a, kThomasSunday + 3, kPentecost - 2) && wedFri)
     allowance = kWineOil;
   else if ((dormition || forefeast) && satSun)
     allowance = kWineOil;
-  else if ((apostles || nativity) && (w == 3 || w == 5))
+  else if ((apostles || nativity) && (w == kTuesday || w == kThursday))
     allowance = kWineOil;
   else if ((wedFri || strict || apostles || nativity) && saint && !InOilExceptions(a))
     allowance = kWineOil;
-  else if (a == 61 || a == 76 || (greatFeast && a == 75))
+  // The Friday of the Akathist, Holy Saturday.
+  else if (a == kPalmSunday - 9 || a == kHolySaturday || (greatFeast && a == kHolyFriday))
     allowance = kWine;
 
   if (allowance) text += allowance;

@@ -107,3 +107,21 @@ TEST(FastingRulesTest, SaintsOnFastDays) {
 
 }  // namespace
 }  // namespace kal
+
+namespace kal {
+namespace {
+
+// The Apodosis of Pascha is always a Wednesday, and fish is allowed on it.
+TEST(FastingTest, FishOnTheApodosisOfPascha) {
+  for (int year = 2020; year <= 2035; ++year) {
+    const SelectedDay day = MakeSelectedDay(PaschaOfYear(year) + 38, CalendarMode::New);
+    ASSERT_EQ(DayOfWeek(day.NewDate), 4) << year;
+    EXPECT_EQ(FastingText(day, CalendarMode::New), std::string("   Fast Day") + kFish) << year;
+    EXPECT_EQ(FastingText(MakeSelectedDay(day.OldDate, CalendarMode::Old), CalendarMode::Old),
+              std::string("   Fast Day") + kFish)
+        << year;
+  }
+}
+
+}  // namespace
+}  // namespace kal
