@@ -274,13 +274,12 @@ void EditCommands::StyleToggle(QObject* sender, Style style) {
 void EditCommands::Alignment(QObject* sender) {
   if (form_.SuppressFormatEvents) return;
   const int code = sender->property("alignment").toInt();
-  QTextDocument* document = form_.Editor()->document();
-  // A paragraph's alignment is not counted as a change of the page.
-  const bool modified = document->isModified();
+  // A paragraph's alignment is a change of the page like any other: Save and
+  // the question on leaving the page must see it.
+  form_.Editor()->document()->setModified(true);
   QTextBlockFormat paragraph;
   paragraph.setAlignment(AlignmentOfCode(code));
   form_.Editor()->textCursor().mergeBlockFormat(paragraph);
-  document->setModified(modified);
   if (qobject_cast<QAction*>(sender)) {
     Button(kAlignButtons[code])->setChecked(true);
     for (int i = 0; i < 3; ++i) Item(kAlignItems[i])->setChecked(i == code);
@@ -296,7 +295,7 @@ void EditCommands::Bullets(QObject* sender) {
   if (qobject_cast<QAction*>(sender)) button->setChecked(!button->isChecked());
   const bool down = button->isChecked();
   QTextDocument* document = form_.Editor()->document();
-  const bool modified = document->isModified();
+  document->setModified(true);  // as for alignment: a change Save must keep
   QTextCursor cursor = form_.Editor()->textCursor();
   if (down) {
     if (!cursor.currentList()) cursor.createList(QTextListFormat::ListDisc);
@@ -316,7 +315,6 @@ void EditCommands::Bullets(QObject* sender) {
       block = block.next();
     }
   }
-  document->setModified(modified);
   Item("MBullets")->setChecked(down);
   form_.ShowStatusText();
 }

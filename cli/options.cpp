@@ -72,7 +72,11 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      "(key, caption, pictureBytes, cycle).",
      [](Options& o, const std::string&) { o.icon = true; return std::string(); }},
     {"--icon-out", "FILE", "With --icon: write the icon's JPEG bytes to FILE.",
-     [](Options& o, const std::string& v) { o.iconOut = v; return std::string(); }},
+     [](Options& o, const std::string& v) {
+       if (v.empty()) return std::string("--icon-out needs a file name, not an empty one");
+       o.iconOut = v;
+       return std::string();
+     }},
     {"--reading", "KEY",
      "Print one reading of the lectionary by its key, a day and a slot such as 133,V2 (day 133 "
      "of the cycle that starts on Zacchaeus Sunday, second Vespers reading) or 12/24,V5, read "
@@ -118,6 +122,7 @@ std::span<const OptionEntry> OptionTable() { return kOptions; }
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
+  std::vector<const OptionEntry*> given;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string name = args[i];
     std::optional<std::string> value;
@@ -131,6 +136,12 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
                                               : "unexpected argument \"" + name + "\" (see kalday --help)";
       return parsed;
     }
+    // A second value would silently replace the first.
+    if (!entry->argument.empty() && std::find(given.begin(), given.end(), entry) != given.end()) {
+      parsed.error = name + " cannot be given twice";
+      return parsed;
+    }
+    given.push_back(entry);
     if (entry->argument.empty()) {
       if (value) {
         parsed.error = name + " takes no value";
