@@ -87,7 +87,7 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      "Print the day's Bible-readings page: the name of the day and, service by service, the "
      "heading and text of every reading appointed for it, as the Bible readings view shows it, "
      "read from the Bible files of the program's folder. Exit status 1 when one of them is "
-     "missing (the page is then the message that says so). JSON key: readings.",
+     "missing, empty or unreadable (the page is then the message that says so). JSON key: readings.",
      [](Options& o, const std::string&) { o.readings = true; return std::string(); }},
     {"--help", "", "Print this help and exit.",
      [](Options& o, const std::string&) { o.help = true; return std::string(); }},
@@ -204,7 +204,8 @@ void PrintHelp(std::ostream& out) {
   }
   out << "\n"
          "A date that does not exist, or an Old-calendar date outside the supported range, is\n"
-         "reported on one line and kalday exits with status 2.\n";
+         "reported on one line and kalday exits with status 2, as is an option that takes a\n"
+         "value given twice.\n";
 }
 
 }  // namespace kalday
