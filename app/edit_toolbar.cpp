@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QRegularExpression>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -163,10 +164,14 @@ EditCommands::EditCommands(TMainForm& form) : QObject(&form), form_(form) {
 
 EditCommands* EditCommands::Of(const TMainForm& form) { return form.findChild<EditCommands*>("EditCommands"); }
 
-QStringList EditCommands::FontNames() {
+QStringList EditCommands::FontNames() { return FontNames(QFontDatabase::families()); }
+
+QStringList EditCommands::FontNames(const QStringList& families) {
+  static const QRegularExpression foundry(R"(\s*\[[^\]]*\]$)");
   QStringList names;
-  for (const QString& family : QFontDatabase::families()) {
-    const QString face = family.left(kFaceNameLimit);
+  for (const QString& family : families) {
+    const QString face = QString(family).remove(foundry).left(kFaceNameLimit);
+    if (face.isEmpty()) continue;
     if (!names.contains(face)) names << face;
   }
   names.sort(Qt::CaseInsensitive);

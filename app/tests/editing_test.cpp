@@ -263,6 +263,13 @@ TEST_F(EditingTest, TheSizeBoxTakesAnyNumberOfTwoDigits) {
   EXPECT_EQ(size->currentText(), QString::number(qRound(18 * 72.0 / Main().logicalDpiY())));
 }
 
+TEST(FontNames, OneRowPerFamilyWithoutItsFoundry) {
+  EXPECT_EQ(EditCommands::FontNames({"C059 [UKWN]", "C059 [urw]", "Arial", "DejaVu Sans", "P052 [URW]",
+                                     "[odd]", "Liberation Serif"}),
+            (QStringList{"Arial", "C059", "DejaVu Sans", "Liberation Serif", "P052"}));
+  for (const QString& name : EditCommands::FontNames()) EXPECT_FALSE(name.contains(" [")) << name.toStdString();
+}
+
 TEST_F(EditingTest, FontNameFromTheListOnlyAndColourFromTheBox) {
   QComboBox* names = Box("ETBFontName");
   const QStringList fonts = EditCommands::FontNames();
