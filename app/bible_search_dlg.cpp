@@ -69,6 +69,21 @@ int FieldValue(const QLineEdit& field) {
   return value;
 }
 
+// A book the open Apocrypha file names but gives no verses for: its marker
+// is followed by the next book's before any verse of its own. (Our source
+// lacks Additions to Esther, Susanna and Bel and the Dragon.)
+bool BookWithoutText(const BibleReader& reader, int book) {
+  if (!reader.ApocryphaForm()) return false;
+  const std::size_t start = reader.FindMarker(BibleReader::BookMarker(book), 0);
+  if (start == BibleReader::kNotFound) return false;
+  // The marker's line also holds the book's name ("Book 14 Bel and the Dragon").
+  const std::size_t lineEnd = reader.FindMarker("\n", start);
+  if (lineEnd == BibleReader::kNotFound) return true;
+  const std::size_t next = reader.FindMarker(BibleReader::BookMarker(book + 1), lineEnd);
+  const std::size_t verse = reader.FindMarker(BibleReader::ApocryphaPrefix(book), lineEnd);
+  return verse == BibleReader::kNotFound || (next != BibleReader::kNotFound && verse > next);
+}
+
 }  // namespace
 
 const QStringList& BookNames(Testament testament) {
@@ -317,13 +332,20 @@ void TBibleSearchDlg::Find() {
   const QString fileName = TestamentFileName(testament);
   const QString folder = reader_ ? QString::fromStdString(reader_->ProgramDirectory().string()) : App().programFolder;
   QString result;
-  if (!QFile::exists(folder + "/" + fileName)) {
+  if (QFile::exists(folder + "/" + fileName)) OpenSelectedFile();
+  // An empty or unreadable file is as good as none.
+  if (!QFile::exists(folder + "/" + fileName) || (reader_ && !reader_->IsOpen())) {
     result = "Unable to search for the bible passage. The file <" + fileName +
              "> is damaged or missing from the application directory. Please replace the file or reinstall the "
              "Kalendra program.";
   } else {
-    OpenSelectedFile();
     result = PassageText();
+    if (result.isEmpty() && reader_ && BookWithoutText(*reader_, VisibleList()->currentIndex())) {
+      prompt.Ask(PromptKind::Information, kCaption,
+                 VisibleList()->currentText() + " has no text in this Bible file, <" + fileName + ">.",
+                 PromptButtons::Ok);
+      return;
+    }
     if (result.isEmpty()) {
       prompt.Ask(PromptKind::Information, kCaption,
                  "The search parameters have been set incorrectly. You may have \n"

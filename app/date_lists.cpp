@@ -22,6 +22,9 @@ void PrepareList(QComboBox& list) {
   list.clear();
   list.setEditable(false);
   list.setMaxVisibleItems(12);
+  // Styles that open a fixed list as a menu-like popup ignore the row count
+  // and show as many rows as the screen holds; the plain list honours it.
+  list.setStyleSheet("QComboBox { combobox-popup: 0; }");
 }
 
 }  // namespace

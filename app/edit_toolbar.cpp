@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QRegularExpression>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -163,10 +164,14 @@ EditCommands::EditCommands(TMainForm& form) : QObject(&form), form_(form) {
 
 EditCommands* EditCommands::Of(const TMainForm& form) { return form.findChild<EditCommands*>("EditCommands"); }
 
-QStringList EditCommands::FontNames() {
+QStringList EditCommands::FontNames() { return FontNames(QFontDatabase::families()); }
+
+QStringList EditCommands::FontNames(const QStringList& families) {
+  static const QRegularExpression foundry(R"(\s*\[[^\]]*\]$)");
   QStringList names;
-  for (const QString& family : QFontDatabase::families()) {
-    const QString face = family.left(kFaceNameLimit);
+  for (const QString& family : families) {
+    const QString face = QString(family).remove(foundry).left(kFaceNameLimit);
+    if (face.isEmpty()) continue;
     if (!names.contains(face)) names << face;
   }
   names.sort(Qt::CaseInsensitive);
@@ -274,13 +279,12 @@ void EditCommands::StyleToggle(QObject* sender, Style style) {
 void EditCommands::Alignment(QObject* sender) {
   if (form_.SuppressFormatEvents) return;
   const int code = sender->property("alignment").toInt();
-  QTextDocument* document = form_.Editor()->document();
-  // A paragraph's alignment is not counted as a change of the page.
-  const bool modified = document->isModified();
+  // A paragraph's alignment is a change of the page like any other: Save and
+  // the question on leaving the page must see it.
+  form_.Editor()->document()->setModified(true);
   QTextBlockFormat paragraph;
   paragraph.setAlignment(AlignmentOfCode(code));
   form_.Editor()->textCursor().mergeBlockFormat(paragraph);
-  document->setModified(modified);
   if (qobject_cast<QAction*>(sender)) {
     Button(kAlignButtons[code])->setChecked(true);
     for (int i = 0; i < 3; ++i) Item(kAlignItems[i])->setChecked(i == code);
@@ -296,7 +300,7 @@ void EditCommands::Bullets(QObject* sender) {
   if (qobject_cast<QAction*>(sender)) button->setChecked(!button->isChecked());
   const bool down = button->isChecked();
   QTextDocument* document = form_.Editor()->document();
-  const bool modified = document->isModified();
+  document->setModified(true);  // as for alignment: a change Save must keep
   QTextCursor cursor = form_.Editor()->textCursor();
   if (down) {
     if (!cursor.currentList()) cursor.createList(QTextListFormat::ListDisc);
@@ -316,7 +320,6 @@ void EditCommands::Bullets(QObject* sender) {
       block = block.next();
     }
   }
-  document->setModified(modified);
   Item("MBullets")->setChecked(down);
   form_.ShowStatusText();
 }

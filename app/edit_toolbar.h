@@ -41,6 +41,10 @@ class EditCommands : public QObject {
   // Every font face of the screen (at most 32 characters of each name),
   // sorted.
   static QStringList FontNames();
+  // The same from a list of families as the font database names them: a
+  // family that several foundries make ("C059 [UKWN]") is listed once, by
+  // its own name.
+  static QStringList FontNames(const QStringList& families);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

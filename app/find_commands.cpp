@@ -1,5 +1,7 @@
 #include "find_commands.h"
 
+#include <QTextCursor>
+
 #include <QAction>
 #include <QFile>
 #include <QTextEdit>
@@ -91,7 +93,18 @@ void FindCommands::FindCommand() {
 void FindCommands::FindRequest() {
   const QString text = pageDialog_->Text();
   if (!text.isEmpty()) form_.Action("MFindNext")->setEnabled(true);
-  if (!SearchEditor(form_.Editor(), text, pageDialog_->Options())) ShowCannotFind(text);
+  if (!SearchEditor(form_.Editor(), text, pageDialog_->Options())) {
+    ShowCannotFind(text);
+    return;
+  }
+  // The match must not hide behind the dialog that found it.
+  QTextEdit* editor = form_.Editor();
+  QTextCursor start = editor->textCursor();
+  QTextCursor end = start;
+  start.setPosition(start.selectionStart());
+  end.setPosition(end.selectionEnd());
+  const QRect match = editor->cursorRect(start).united(editor->cursorRect(end));
+  pageDialog_->MoveOffMatch(QRect(editor->viewport()->mapToGlobal(match.topLeft()), match.size()));
 }
 
 // --------------------------------------------------------- the saints

@@ -1,5 +1,8 @@
 #include "find_dialog.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -89,6 +92,27 @@ void FindDialog::SetOptions(SearchOptions options) {
   (options.down ? down_ : up_)->setChecked(true);
   matchCase_->setChecked(options.matchCase);
   wholeWord_->setChecked(options.wholeWord);
+}
+
+QPoint PlaceOffMatch(const QRect& frame, const QRect& match, const QRect& area) {
+  if (!frame.intersects(match)) return frame.topLeft();
+  const int margin = 8;
+  QPoint at = frame.topLeft();
+  if (match.top() - margin - frame.height() >= area.top())
+    at.setY(match.top() - margin - frame.height());
+  else
+    at.setY(match.bottom() + 1 + margin);
+  at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
+  at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+  return at;
+}
+
+void FindDialog::MoveOffMatch(const QRect& match) {
+  if (!isVisible() || !screen()) return;
+  const QRect frame = frameGeometry();
+  const QPoint at = PlaceOffMatch(frame, match, screen()->availableGeometry());
+  // move() places the frame's corner for a window.
+  if (at != frame.topLeft()) move(at);
 }
 
 void FindDialog::ShowAt(QPoint at) {

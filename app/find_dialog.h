@@ -11,8 +11,14 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QRect;
 
 namespace kal {
+
+// Where a dialog of the given frame goes so that it leaves `match` free:
+// unchanged when it does not cover it, else just above the match, else just
+// below it, kept within `area` (the screen's).
+QPoint PlaceOffMatch(const QRect& frame, const QRect& match, const QRect& area);
 
 class FindDialog : public QDialog {
   Q_OBJECT
@@ -27,6 +33,9 @@ class FindDialog : public QDialog {
   void SetOptions(SearchOptions options);
   // Shows the dialog with its top-left corner at `at`, without waiting.
   void ShowAt(QPoint at);
+  // Moves the open dialog off the match it has just selected (global
+  // coordinates), above it or else below it, within the screen.
+  void MoveOffMatch(const QRect& match);
 
  signals:
   // Find Next was pressed.

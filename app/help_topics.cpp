@@ -60,6 +60,13 @@ void HelpTopics::Parse(const QString& source) {
 
   for (const QString& raw : source.split('\n')) {
     const QString line = raw.trimmed();
+    if (line.startsWith("@file")) {
+      // A new source: its lines before its first topic are comments, not
+      // the end of the last topic of the file before.
+      endParagraph();
+      topic = nullptr;
+      continue;
+    }
     if (line.startsWith("@book ")) {
       endParagraph();
       book = line.mid(6).trimmed();
@@ -124,7 +131,7 @@ const HelpTopics& HelpTopics::Program() {
     QDir folder(":/help");
     for (const QString& name : folder.entryList({"*.txt"}, QDir::Files, QDir::Name)) {
       QFile file(folder.filePath(name));
-      if (file.open(QIODevice::ReadOnly)) all += QString::fromUtf8(file.readAll()) + "\n";
+      if (file.open(QIODevice::ReadOnly)) all += "@file " + name + "\n" + QString::fromUtf8(file.readAll()) + "\n";
     }
     read.Parse(all);
     return read;

@@ -21,7 +21,9 @@ class HelpTopics {
  public:
   // Parses topic sources. Lines: "@book Heading" starts a book; "== ID
   // Title" starts a topic; blank lines end paragraphs; "- " starts a list
-  // item; [[ID]] and [[ID|words]] link to a topic; *words* are bold.
+  // item; [[ID]] and [[ID|words]] link to a topic; *words* are bold;
+  // "@file NAME" starts the next source file, whose lines before its first
+  // topic are comments.
   void Parse(const QString& source);
 
   // The program's topics, read once from the resources.

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -28,6 +29,26 @@ constexpr int kDefaultTopic = 240;  // the page and its popup menu
 constexpr int kMenuContexts[] = {73, 113, 143, 183, 198, 223};
 
 HelpSystem* current = nullptr;
+
+// A help window that opens (again) goes beside the window that asked for
+// it: to its right, else to its left, else into the bottom right corner of
+// the screen, away from the menus and toolbars at the top.
+void PlaceBeside(QWidget& help, const QWidget* asker) {
+  const QScreen* screen = asker && asker->screen() ? asker->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QSize size = help.frameGeometry().size();
+  const QRect by = asker ? asker->frameGeometry() : QRect();
+  QPoint at(area.right() + 1 - size.width(), area.bottom() + 1 - size.height());
+  if (asker && by.right() + 1 + size.width() <= area.right() + 1) {
+    at = QPoint(by.right() + 1, by.top());
+  } else if (asker && by.left() - size.width() >= area.left()) {
+    at = QPoint(by.left() - size.width(), by.top());
+  }
+  at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+  at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+  help.move(at);
+}
 
 }  // namespace
 
@@ -169,9 +190,32 @@ void HelpSystem::ShowTopic(const QString& id, bool refWindow) {
     mainTopic_ = id;
     history_ << id;
   }
-  window->show();
-  window->raise();
-  window->activateWindow();
+  Present(*window);
+}
+
+void HelpSystem::Present(QWidget& window) {
+  QWidget* asker = QApplication::activeModalWidget();
+  if (asker == main_.get() || asker == ref_.get()) asker = nullptr;
+  // A modal dialog blocks every window but its own: the help window it asked
+  // for becomes one of its windows while it runs, so its links answer.
+  AttachTo(window, asker);
+  if (!window.isVisible()) {
+    QWidget* active = QApplication::activeWindow();
+    if (active == main_.get() || active == ref_.get()) active = nullptr;
+    PlaceBeside(window, asker ? asker : active ? active : &form_);
+  }
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void HelpSystem::AttachTo(QWidget& window, QWidget* owner) {
+  if (window.parentWidget() == owner) return;
+  const QPoint at = window.pos();
+  const bool shown = window.isVisible();
+  window.setParent(owner, window.windowFlags() | Qt::Window);
+  window.move(at);
+  if (shown) window.show();
 }
 
 void HelpSystem::ShowContext(int context) {
@@ -185,9 +229,7 @@ void HelpSystem::ShowContents() {
   main_->setWindowTitle("Kalendra Help - Contents");
   mainTopic_ = "contents";
   history_ << "contents";
-  main_->show();
-  main_->raise();
-  main_->activateWindow();
+  Present(*main_);
   finder_->setFocus();
 }
 
@@ -228,6 +270,12 @@ int HelpSystem::ContextOf(QObject* receiver) {
 }
 
 bool HelpSystem::eventFilter(QObject* watched, QEvent* event) {
+  // The dialog a help window belonged to is closing: the window stays open
+  // on its own, and is not deleted with the dialog.
+  if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+    for (QWidget* help : {main_.get(), ref_.get()})
+      if (help && help->parentWidget() == watched) AttachTo(*help, nullptr);
+  }
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
       watched->isWidgetType()) {
     // Help windows answer F1 with help on help; the rest of the program

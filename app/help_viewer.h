@@ -63,6 +63,10 @@ class HelpSystem : public QObject {
 
  private:
   void ShowTopic(const QString& id, bool refWindow);
+  // Shows a help window beside the window that asked, above it.
+  void Present(QWidget& window);
+  // Makes the help window one of owner's windows (none: a window of its own).
+  void AttachTo(QWidget& window, QWidget* owner);
   void OpenLink(const QString& link, bool refWindow);
   void ShowFound(const QString& words);
   void BuildMain();

@@ -102,6 +102,13 @@ bool PrintService::ChoosePrinter(QPrinter& printer, QWidget* parent) {
 
 void PrintService::BeginJob(QPrinter& printer, const QString& title) { printer.setDocName(title); }
 
+void PrintService::UseDefaultPrinter(QPrinter& printer) {
+  printer.setOutputFileName(QString());
+  printer.setOutputFormat(QPrinter::NativeFormat);
+  const QPrinterInfo system = QPrinterInfo::defaultPrinter();
+  if (!system.isNull()) printer.setPrinterName(system.printerName());
+}
+
 PrintService& Printing() {
   static SystemPrintService system;
   PrintService* service = CurrentService();
@@ -172,7 +179,13 @@ void PrintRichText(const QString& title, const QTextDocument& document, QPrinter
   if (!painter.end()) throw std::runtime_error("The print job could not be completed.");
 }
 
-void PrintActiveDocument(TMainForm& main) {
+void PrintActiveDocument(TMainForm& main) { PrintActiveDocument(main, ProgramPrinter(main)); }
+
+QString SuggestedJobFileName(const TMainForm& main) {
+  return QString("Kalendra " + main.DateCaption()).replace('/', '-');
+}
+
+void PrintActiveDocument(TMainForm& main, QPrinter& printer) {
   QTextEdit* editor = main.Editor();
   if (editor->document()->toPlainText().isEmpty()) {
     App().prompt->Ask(PromptKind::Information, "Print", "There is no text to print.", PromptButtons::Ok);
@@ -183,15 +196,18 @@ void PrintActiveDocument(TMainForm& main) {
   std::unique_ptr<QTextDocument> page(editor->document()->clone());
   if (!main.InBibleSearchMode()) InsertHeading(*page, main.DateCaption().toUpper(), EditToolBarLook(main));
   const QString title = "Kalendra " + main.DateCaption();
-  QPrinter& printer = ProgramPrinter(main);
   Printing().BeginJob(printer, title);
   PrintRichText(title, *page, printer, PageRectangle(printer), editor->logicalDpiY());
 }
 
 void PrintCommand(TMainForm& main, QObject* sender) {
   main.CheckSaveOnLeave(sender);
-  if (!Printing().ChoosePrinter(ProgramPrinter(main), &main)) return;
-  PrintActiveDocument(main);
+  QPrinter& printer = ProgramPrinter(main);
+  // The dialog builds its print-to-file suggestion from the job's name; a
+  // "/" there would make it a path into a folder that is not there.
+  printer.setDocName(SuggestedJobFileName(main));
+  if (!Printing().ChoosePrinter(printer, &main)) return;
+  PrintActiveDocument(main, printer);
 }
 
 void PrintRangeCommand(TMainForm& main, QObject* sender) {
@@ -216,11 +232,15 @@ void PrintRangeCommand(TMainForm& main, QObject* sender) {
   const DayNumber remembered = GridDateOf(shown, mode);
   const DayNumber first = GridDateOf(dialog.From(), mode);
   const DayNumber last = GridDateOf(dialog.To(), mode);
+  // A range goes to the default printer, never to the file or printer an
+  // earlier Print chose: each day there would overwrite the one before.
+  QPrinter rangePrinter(QPrinter::HighResolution);
   main.PrintingRange = true;
   try {
     for (DayNumber day = first; day <= last; ++day) {
       dateBox.SetGrid(day, sender);
-      PrintActiveDocument(main);
+      Printing().UseDefaultPrinter(rangePrinter);
+      PrintActiveDocument(main, rangePrinter);
     }
   } catch (...) {
     // The page that was on display comes back after a failure too.

@@ -24,6 +24,9 @@ class PrintService {
   virtual bool ChoosePrinter(QPrinter& printer, QWidget* parent);
   // Readies the printer for one job of the given title.
   virtual void BeginJob(QPrinter& printer, const QString& title);
+  // Points the printer at the system's default printer, away from any file
+  // or printer an earlier print dialog chose.
+  virtual void UseDefaultPrinter(QPrinter& printer);
 };
 
 // The service in use: the system's unless a test set another (nullptr puts
@@ -49,6 +52,11 @@ void PrintRichText(const QString& title, const QTextDocument& document, QPrinter
 // mode), as one job titled "Kalendra " + DateCaption. The editor's document
 // itself is not touched, so an edited page stays edited.
 void PrintActiveDocument(TMainForm& main);
+void PrintActiveDocument(TMainForm& main, QPrinter& printer);
+
+// The name the print dialog offers for a print to file: the job's title
+// with every "/" (of a date such as "January 11/24") made a "-".
+QString SuggestedJobFileName(const TMainForm& main);
 
 // The Print and Print Range commands.
 void PrintCommand(TMainForm& main, QObject* sender);

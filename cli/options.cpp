@@ -79,7 +79,11 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      "(key, caption, pictureBytes, cycle).",
      [](Options& o, const std::string&) { o.icon = true; return std::string(); }},
     {"--icon-out", "FILE", "With --icon: write the icon's JPEG bytes to FILE.",
-     [](Options& o, const std::string& v) { o.iconOut = v; return std::string(); }},
+     [](Options& o, const std::string& v) {
+       if (v.empty()) return std::string("--icon-out needs a file name, not an empty one");
+       o.iconOut = v;
+       return std::string();
+     }},
     {"--reading", "KEY",
      "Print one reading of the lectionary by its key, a day and a slot such as 133,V2 (day 133 "
      "of the cycle that starts on Zacchaeus Sunday, second Vespers reading) or 12/24,V5, read "
@@ -90,7 +94,7 @@ constexpr std::array kOptions = std::to_array<OptionEntry>({
      "Print the day's Bible-readings page: the name of the day and, service by service, the "
      "heading and text of every reading appointed for it, as the Bible readings view shows it, "
      "read from the Bible files of the program's folder. Exit status 1 when one of them is "
-     "missing (the page is then the message that says so). JSON key: readings.",
+     "missing, empty or unreadable (the page is then the message that says so). JSON key: readings.",
      [](Options& o, const std::string&) { o.readings = true; return std::string(); }},
     {"--ical", "FROM TO",
      "Write the days from FROM to TO (YYYY-MM-DD, both on the calendar chosen by --old or "
@@ -148,6 +152,7 @@ std::span<const OptionEntry> OptionTable() { return kOptions; }
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
+  std::vector<const OptionEntry*> given;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string name = args[i];
     std::optional<std::string> value;
@@ -161,6 +166,12 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
                                               : "unexpected argument \"" + name + "\" (see kalday --help)";
       return parsed;
     }
+    // A second value would silently replace the first.
+    if (!entry->argument.empty() && std::find(given.begin(), given.end(), entry) != given.end()) {
+      parsed.error = name + " cannot be given twice";
+      return parsed;
+    }
+    given.push_back(entry);
     if (entry->argument.empty()) {
       if (value) {
         parsed.error = name + " takes no value";
@@ -223,7 +234,8 @@ void PrintHelp(std::ostream& out) {
   }
   out << "\n"
          "A date that does not exist, or an Old-calendar date outside the supported range, is\n"
-         "reported on one line and kalday exits with status 2.\n";
+         "reported on one line and kalday exits with status 2, as is an option that takes a\n"
+         "value given twice.\n";
 }
 
 }  // namespace kalday

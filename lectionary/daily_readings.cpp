@@ -1,6 +1,7 @@
 #include "daily_readings.h"
 
 #include <algorithm>
+#include <fstream>
 #include <initializer_list>
 #include <system_error>
 
@@ -33,9 +34,15 @@ bool PresanctifiedIfFeastDay(std::uint16_t d) {
   return LentenWeekday(d) && Is(static_cast<std::uint16_t>((d - 29) % 7), {0, 1, 3}) && d != 60;
 }
 
-bool Exists(const std::filesystem::path& path) {
+// A Bible file that is there but empty or cannot be read would give a page
+// of headings without text; it counts as missing.
+bool Usable(const std::filesystem::path& path) {
   std::error_code error;
-  return std::filesystem::exists(path, error);
+  if (!std::filesystem::is_regular_file(path, error) || std::filesystem::file_size(path, error) == 0 || error)
+    return false;
+  std::ifstream file(path, std::ios::binary);
+  char first = 0;
+  return static_cast<bool>(file.read(&first, 1));
 }
 
 std::string Assemble(ReadingsContext& context) {
@@ -119,7 +126,7 @@ std::string GetDailyReadings(BibleReader& reader, const SelectedDay& day, const 
   const std::filesystem::path& folder =
       options.ProgramFolder.empty() ? reader.ProgramDirectory() : options.ProgramFolder;
   for (const auto& f : files)
-    if (!Exists(folder / f.file)) return f.message;
+    if (!Usable(folder / f.file)) return f.message;
 
   ReadingsContext context(reader, MakeDayValues(day, options.Mode, options.VerseNumbers, *options.Names));
   context.Trace(options.Trace);

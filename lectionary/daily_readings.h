@@ -35,8 +35,8 @@ struct ReadingsOptions {
 // The page of the selected day (fully computed for the calendar in force):
 // the day's name and, service by service, the heading and text of every
 // reading, with CR LF line breaks, in the Bible files' code page. When a
-// Bible file is missing from the program folder the page is only the message
-// for the first one missing (New Testament, Old Testament, Apocrypha). Never
+// Bible file is missing from the program folder, empty or unreadable, the
+// page is only the message for the first such file (New Testament, Old Testament, Apocrypha). Never
 // throws; lookup failures stand in the page as error texts. The reader is
 // left on NewTstmt.dat.
 std::string GetDailyReadings(BibleReader& reader, const SelectedDay& day, const ReadingsOptions& options);

@@ -248,8 +248,9 @@ std::string GetMatinsGospelVerses(ReadingsContext& context) {
   return r + a;
 }
 
-std::string GetHoursAndVespers(ReadingsContext& context) {
-  const std::uint16_t d = context.D();
+namespace {
+
+std::string HoursAndVespersOf(ReadingsContext& context, std::uint16_t d) {
   context.Open(BibleFile::OldTestament);
   std::string h;
   if ((d >= 24 && d <= 69) || (d >= 71 && d <= 74)) {
@@ -270,6 +271,31 @@ std::string GetHoursAndVespers(ReadingsContext& context) {
   context.Open(BibleFile::NewTestament);
   return h;
 }
+
+// A commemoration's own section after the day's Liturgy: its name, for the
+// two that keep a Vespers of their own its Vespers readings and a Liturgy
+// heading, then its Epistle and Gospel.
+std::string CommemorationSection(ReadingsContext& context, std::uint16_t keyDay, const std::string& name) {
+  std::string l(kNL3);
+  l += name;
+  if (keyDay == 140 || keyDay == kCouncilFathersKeyDay) {
+    l += kNL2;
+    l += HoursAndVespersOf(context, keyDay);
+    l += kNL3;
+    l += "LITURGY";
+  }
+  l += context.Reading(keyDay, "E2");
+  l += context.Reading(keyDay, "G2");
+  return l;
+}
+
+}  // namespace
+
+bool CouncilFathersSunday(const DayValues& day) {
+  return day.Weekday == 1 && day.DateKey >= "07/13" && day.DateKey <= "07/19";
+}
+
+std::string GetHoursAndVespers(ReadingsContext& context) { return HoursAndVespersOf(context, context.D()); }
 
 std::string GetHolySaturdayMatins(ReadingsContext& context) {
   context.Open(BibleFile::OldTestament);
@@ -306,18 +332,11 @@ std::string GetDailyInfo(ReadingsContext& context) {
     l += kNL3;
     l += "GREAT VESPERS" + context.Reading("77,GV1");
   }
-  if (service->Commemoration) {
-    l += kNL3;
-    l += service->Name;
-    if (d == 140 || d == 189) {
-      l += kNL2;
-      l += GetHoursAndVespers(context);
-      l += kNL3;
-      l += "LITURGY";
-    }
-    l += context.Reading(d, "E2");
-    l += context.Reading(d, "G2");
-  }
+  // Day 189 keeps the Fathers' readings but is itself an ordinary Sunday;
+  // the Fathers have their section on their own Sunday in July.
+  if (service->Commemoration && d != kCouncilFathersKeyDay) l += CommemorationSection(context, d, service->Name);
+  if (CouncilFathersSunday(context.Day()))
+    l += CommemorationSection(context, kCouncilFathersKeyDay, FindDailyService(kCouncilFathersKeyDay)->Name);
   return l;
 }
 

@@ -56,6 +56,12 @@ std::string GetDayName(const DayValues& day);
 int MatinsGospelNumber(const DayValues& day);
 std::string GetMatinsGospelVerses(ReadingsContext& context);
 std::string GetHoursAndVespers(ReadingsContext& context);
+
+// The Holy Fathers of the First Six Councils are kept on the Sunday of 13 to
+// 19 July (Menaion date of the calendar in force). Their readings are stored
+// under day 189, which is read as an ordinary Sunday.
+inline constexpr std::uint16_t kCouncilFathersKeyDay = 189;
+bool CouncilFathersSunday(const DayValues& day);
 std::string GetHolySaturdayMatins(ReadingsContext& context);
 // The Liturgy: its heading, Epistle and Gospel, and a commemoration's after.
 std::string GetDailyInfo(ReadingsContext& context);

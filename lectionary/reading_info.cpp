@@ -29,7 +29,7 @@ std::string GetReadingInfo(BibleReader& reader, std::string_view key, bool verse
   for (std::size_t guard = 0; guard <= VerseRangeTable().size(); ++guard) {
     const VerseRangeRow* part = FindVerseRange(partKey);
     if (!part) return kVerseInfoError;
-    std::string passage = reader.ReadPassage(reading->Book, part->StartChapter, part->StartVerse,
+    std::string passage = reader.ReadPassage(BookOfPart(*reading, *part), part->StartChapter, part->StartVerse,
                                              part->EndChapter, part->EndVerse, verseNumbers, false);
     // A part that crosses chapters comes back as one paragraph per chapter;
     // the reading keeps all its parts in one paragraph.

@@ -53,6 +53,10 @@ std::span<const VerseRangeRow> VerseRangeTable() { return kVerseRangeTable; }
 const ReadingRow* FindReading(std::string_view key) { return Find(ReadingTable(), key); }
 const VerseRangeRow* FindVerseRange(std::string_view key) { return Find(VerseRangeTable(), key); }
 
+std::uint16_t BookOfPart(const ReadingRow& reading, const VerseRangeRow& part) {
+  return part.Book >= 0 ? static_cast<std::uint16_t>(part.Book) : reading.Book;
+}
+
 BibleFile FileOfReading(std::string_view key) {
   const auto comma = key.find(',');
   if (comma == std::string_view::npos) return BibleFile::NewTestament;

@@ -20,6 +20,8 @@ struct ReadingRow {
 // One part of a reading: Key is the reading key, a comma and the part number
 // ("19,G1,1"). The chapter and verse fields are decimal texts passed to the
 // Bible reader unchanged; Next names the following part, empty on the last.
+// A part is read from its reading's book unless it names another book of the
+// same file (Holy Saturday's Matins Epistle joins 1 Corinthians and Galatians).
 struct VerseRangeRow {
   const char* Key;
   const char* StartChapter;
@@ -27,7 +29,11 @@ struct VerseRangeRow {
   const char* EndChapter;
   const char* EndVerse;
   const char* Next;
+  int Book = -1;  // -1: the reading's book
 };
+
+// The book index a part is read from.
+std::uint16_t BookOfPart(const ReadingRow& reading, const VerseRangeRow& part);
 
 std::span<const ReadingRow> ReadingTable();
 std::span<const VerseRangeRow> VerseRangeTable();

@@ -16,12 +16,29 @@ PromptAnswer RecordingPrompt::Ask(PromptKind kind, const QString& title, const Q
   return ScriptedPrompt::Ask(kind, title, text, buttons, at);
 }
 
-bool PdfPrintService::ChoosePrinter(QPrinter&, QWidget*) {
+bool PdfPrintService::ChoosePrinter(QPrinter& printer, QWidget*) {
   ++dialogsShown;
+  suggestedNames << printer.docName();
+  if (dialogAnswer && !printToFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+  }
   return dialogAnswer;
 }
 
+void PdfPrintService::UseDefaultPrinter(QPrinter& printer) {
+  printer.setOutputFileName(QString());
+  printer.setOutputFormat(QPrinter::NativeFormat);
+}
+
 void PdfPrintService::BeginJob(QPrinter& printer, const QString& title) {
+  // A file the dialog chose keeps the job, as the system's printing would.
+  const QString chosen = printer.outputFileName();
+  if (!chosen.isEmpty() && !files.contains(chosen)) {
+    printer.setDocName(title);
+    fileJobs << chosen;
+    return;
+  }
   const QString file = QString("%1/job-%2.pdf").arg(folder).arg(files.size(), 3, 10, QChar('0'));
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(file);

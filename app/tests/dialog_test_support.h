@@ -29,8 +29,11 @@ class RecordingPrompt : public ScriptedPrompt {
                    std::optional<QPoint> at) override;
 };
 
-// Every job becomes job-NNN.pdf in the folder, titled as the program titles
-// it; the print dialog answers as the test says.
+// Every job that reaches a printer becomes job-NNN.pdf in the folder (in
+// `files`), titled as the program titles it; the print dialog answers as the
+// test says. When the test sets `printToFile`, the dialog chooses that file,
+// as a user's Print to File would, and jobs written to it are counted in
+// `fileJobs` instead.
 class PdfPrintService : public PrintService {
  public:
   QString folder;
@@ -38,9 +41,13 @@ class PdfPrintService : public PrintService {
   bool dialogAnswer = true;
   int dialogsShown = 0;
   QStringList files;
+  QString printToFile;
+  QStringList fileJobs;
+  QStringList suggestedNames;  // the job names the dialog was opened with
   bool HasDefaultPrinter() const override { return hasDefaultPrinter; }
   bool ChoosePrinter(QPrinter& printer, QWidget* parent) override;
   void BeginJob(QPrinter& printer, const QString& title) override;
+  void UseDefaultPrinter(QPrinter& printer) override;
 };
 
 class DialogTest : public KalviewTest {

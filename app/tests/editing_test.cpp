@@ -130,7 +130,7 @@ TEST_F(EditingTest, FormattingCommandsDoNothingWhileTheToolbarFollows) {
   EXPECT_FALSE(Modified());
 }
 
-TEST_F(EditingTest, AlignmentFromEveryPlaceLeavesThePageUnmodified) {
+TEST_F(EditingTest, AlignmentFromEveryPlaceMarksThePage) {
   const struct {
     const char* from;
     Qt::Alignment alignment;
@@ -143,6 +143,7 @@ TEST_F(EditingTest, AlignmentFromEveryPlaceLeavesThePageUnmodified) {
                {"PULeftAlign", Qt::AlignLeft, "MLeftAlign", "ETBLeftAlign"}};
   Select(2, 0);
   for (const auto& c : cases) {
+    Editor()->document()->setModified(false);
     if (c.from[0] == 'E') {
       Button(c.from)->click();
     } else {
@@ -154,7 +155,7 @@ TEST_F(EditingTest, AlignmentFromEveryPlaceLeavesThePageUnmodified) {
       EXPECT_EQ(Main().Action(item)->isChecked(), qstrcmp(item, c.item) == 0) << c.from << " " << item;
     }
     EXPECT_EQ(Editor()->document()->lastBlock().blockFormat().alignment() & Qt::AlignHCenter, 0) << c.from;
-    EXPECT_FALSE(Modified()) << c.from;
+    EXPECT_TRUE(Modified()) << c.from;
   }
 }
 
@@ -165,11 +166,35 @@ TEST_F(EditingTest, BulletsToggleOverTheSelectedParagraphs) {
   EXPECT_TRUE(Item("MBullets")->isChecked());
   EXPECT_NE(Editor()->document()->firstBlock().textList(), nullptr);
   EXPECT_NE(Editor()->document()->lastBlock().textList(), nullptr);
-  EXPECT_FALSE(Modified());
+  EXPECT_TRUE(Modified());
+  Editor()->document()->setModified(false);
   Button("ETBBullets")->click();
   EXPECT_FALSE(Item("MBullets")->isChecked());
   EXPECT_EQ(Editor()->document()->firstBlock().textList(), nullptr);
   EXPECT_EQ(Editor()->document()->lastBlock().textList(), nullptr);
+  EXPECT_TRUE(Modified());
+}
+
+// A page whose only change is its layout is still a changed page: the next
+// day asks before the change is dropped.
+TEST_F(EditingTest, AlignmentOrBulletsThenNextDayAsksToSave) {
+  for (const char* command : {"ETBCenterAlign", "MRightAlign", "ETBBullets", "PUBullets"}) {
+    SCOPED_TRACE(command);
+    Editor()->setHtml("<p>plain <b>bold</b> <i>slanted</i> text</p><p>second paragraph</p>");
+    Editor()->document()->setModified(false);
+    Select(2, 0);
+    if (command[0] == 'E')
+      Button(command)->click();
+    else
+      Popup(command)->trigger();
+    const YearMonthDay before = ShownDate();
+    prompt_.asked.clear();
+    prompt_.answers = {PromptAnswer::Cancel};
+    Press(Qt::Key_F7);
+    ASSERT_EQ(prompt_.asked.size(), 1u);
+    EXPECT_EQ(prompt_.asked[0].text, "Text has changed. Create new personalized file?");
+    EXPECT_EQ(ShownDate(), before);
+  }
 }
 
 TEST_F(EditingTest, ThePopupShowsTheToolbarsState) {
@@ -236,6 +261,13 @@ TEST_F(EditingTest, TheSizeBoxTakesAnyNumberOfTwoDigits) {
   // Following the selection shows the size without applying it.
   Select(20, 3);
   EXPECT_EQ(size->currentText(), QString::number(qRound(18 * 72.0 / Main().logicalDpiY())));
+}
+
+TEST(FontNames, OneRowPerFamilyWithoutItsFoundry) {
+  EXPECT_EQ(EditCommands::FontNames({"C059 [UKWN]", "C059 [urw]", "Arial", "DejaVu Sans", "P052 [URW]",
+                                     "[odd]", "Liberation Serif"}),
+            (QStringList{"Arial", "C059", "DejaVu Sans", "Liberation Serif", "P052"}));
+  for (const QString& name : EditCommands::FontNames()) EXPECT_FALSE(name.contains(" [")) << name.toStdString();
 }
 
 TEST_F(EditingTest, FontNameFromTheListOnlyAndColourFromTheBox) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QCoreApplication>
 #include <QToolButton>
 #include <QFile>
 #include <QRadioButton>
@@ -106,6 +107,40 @@ TEST_F(FindTest, FindNextRepeatsTheSearchWithoutTheDialog) {
   EXPECT_FALSE(Find().PageDialog()->isVisible());
   Item("MFindNext")->trigger();
   EXPECT_EQ(prompt_.Texts(), QStringList{"Cannot find \"basil\"."});
+}
+
+TEST(PlaceOffMatch, MovesAboveOrElseBelowWithinTheScreen) {
+  const QRect area(0, 0, 1000, 700);
+  const QRect frame(300, 300, 400, 150);
+  // Clear of the match: it stays.
+  EXPECT_EQ(PlaceOffMatch(frame, QRect(100, 100, 50, 20), area), QPoint(300, 300));
+  // Over the match with room above: just above it.
+  EXPECT_EQ(PlaceOffMatch(frame, QRect(350, 350, 60, 20), area), QPoint(300, 350 - 8 - 150));
+  // No room above: just below it.
+  EXPECT_EQ(PlaceOffMatch(QRect(300, 50, 400, 150), QRect(350, 100, 60, 20), area), QPoint(300, 100 + 20 + 8));
+  // Never off the screen's right edge.
+  EXPECT_EQ(PlaceOffMatch(QRect(800, 300, 400, 150), QRect(850, 350, 60, 20), area).x(), 600);
+}
+
+// The Find dialog that covered its match moves aside, as word processors do.
+TEST_F(FindTest, TheFindDialogLeavesTheMatchInSight) {
+  Start();
+  Page("Basil the Great, archbishop of Caesarea", 0);
+  FindDialog& dialog = *Find().PageDialog();
+  const QRect word = Editor()->cursorRect(Editor()->textCursor());
+  dialog.ShowAt(Editor()->viewport()->mapToGlobal(word.topLeft()) - QPoint(20, 20));
+  QCoreApplication::processEvents();
+  dialog.SetText("basil");
+  emit dialog.FindRequested();
+  ASSERT_EQ(Selection(), std::pair(0, 5));
+  QTextCursor start = Editor()->textCursor();
+  start.setPosition(0);
+  QTextCursor end = start;
+  end.setPosition(5);
+  const QRect match = Editor()->cursorRect(start).united(Editor()->cursorRect(end));
+  const QRect global(Editor()->viewport()->mapToGlobal(match.topLeft()), match.size());
+  EXPECT_FALSE(dialog.frameGeometry().intersects(global))
+      << "dialog at " << dialog.frameGeometry().y() << ", match at " << global.y();
 }
 
 TEST_F(FindTest, FindSaintOpensAnEmptyDialogMidScreen) {

@@ -217,6 +217,36 @@ TEST_F(PrintingTest, RangeOfThirtyOneOldCalendarDaysPrintsOneJobPerDay) {
   EXPECT_TRUE(boxes_.boxes.empty());
 }
 
+// A Print to File chosen for one page is that job's: a range printed after
+// it goes day by day to the default printer, and the file stays as written.
+TEST_F(PrintingTest, RangeAfterAPrintToFileGoesToTheDefaultPrinter) {
+  Start(QDate(2021, 1, 24));  // Old Calendar: January 11
+  printer_.printToFile = Folder() + "/chosen.pdf";
+  Run("MPrint");
+  ASSERT_EQ(printer_.fileJobs, QStringList{printer_.printToFile});
+  // The dialog's suggestion for a file is the page's title without its "/".
+  ASSERT_EQ(printer_.suggestedNames.size(), 1);
+  EXPECT_EQ(printer_.suggestedNames[0], "Kalendra January 11-24");
+  EXPECT_FALSE(printer_.suggestedNames[0].contains('/'));
+  QFile chosen(printer_.printToFile);
+  ASSERT_TRUE(chosen.open(QIODevice::ReadOnly));
+  const QByteArray written = chosen.readAll();
+  chosen.close();
+  EXPECT_EQ(FirstLine(PdfText(printer_.printToFile)), "JANUARY 11/24");
+
+  OnModal([](QDialog& dialog) {
+    Choose(dialog.findChild<QComboBox*>("ToDay"), "13");
+    return int(QDialog::Accepted);
+  });
+  Run("MPrintRange");
+  EXPECT_EQ(printer_.fileJobs.size(), 1);
+  ASSERT_EQ(printer_.files.size(), 3);
+  EXPECT_EQ(FirstLine(PdfText(printer_.files[0])), "JANUARY 11/24");
+  EXPECT_EQ(FirstLine(PdfText(printer_.files[2])), "JANUARY 13/26");
+  ASSERT_TRUE(chosen.open(QIODevice::ReadOnly));
+  EXPECT_EQ(chosen.readAll(), written);
+}
+
 TEST_F(PrintingTest, RangeOnTheNewCalendarPrintsTheReadingsView) {
   Store("Options/OldCalendar", "0");
   Store("Options/TroparionKontakion", "0");

@@ -1,5 +1,6 @@
 // The go-to-date and print range dialogs with their date rules, the commands
 // that open them, the Easter message and the about box.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
@@ -232,6 +233,23 @@ TEST_F(SmallDialogsTest, EasterMessageFollowsTheYearOnDisplay) {
     EXPECT_EQ(boxes_.boxes[1].text, c.text);
     Stop();
   }
+}
+
+// A year list drops down twelve rows, whatever the style would do.
+TEST_F(SmallDialogsTest, YearListsDropTwelveRows) {
+  Start();
+  QComboBox year(windows_.main.get());
+  FillYearList(year);
+  year.show();
+  year.setCurrentIndex(year.count() / 2);
+  year.showPopup();
+  QAbstractItemView* rows = year.view();
+  ASSERT_TRUE(rows->isVisible());
+  const int rowHeight = rows->sizeHintForRow(0);
+  ASSERT_GT(rowHeight, 0);
+  const int shown = (rows->viewport()->height() + rowHeight / 2) / rowHeight;
+  EXPECT_EQ(shown, 12) << rows->viewport()->height() << " pixels of rows of " << rowHeight;
+  year.hidePopup();
 }
 
 TEST_F(SmallDialogsTest, AboutBoxCentresItsLinesInThePanel) {

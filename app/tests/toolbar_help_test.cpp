@@ -3,7 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QWindow>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -267,6 +272,59 @@ TEST_F(ToolbarHelpTest, TheHelpWindowsShowTopicsAndCloseWithTheProgram) {
   }
 }
 
+// The first link of a help window's page, clicked as a person would.
+bool ClickFirstLink(QTextBrowser& browser) {
+  for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next())
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      if (it.fragment().charFormat().isAnchor()) {
+        QTextCursor cursor(browser.document());
+        cursor.setPosition(it.fragment().position() + 1);
+        const QPoint at = browser.cursorRect(cursor).center();
+        QTest::mouseClick(browser.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        return true;
+      }
+  return false;
+}
+
+// The small help window opens beside the window that asked, never over
+// the main window's menus; from a modal dialog its links still answer.
+TEST_F(ToolbarHelpTest, TheSmallHelpWindowOpensBesideItsDialogAndAnswersThere) {
+  Start();
+  HelpSystem* help = HelpSystem::Current();
+  ASSERT_NE(help, nullptr);
+  Main().setGeometry(QRect(QPoint(0, 0), Main().screen()->availableGeometry().size() - QSize(40, 40)));
+  QDialog dialog(&Main());
+  dialog.setObjectName("AskingDialog");
+  dialog.resize(300, 200);
+  dialog.move(60, 80);
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  RequestHelp(262);  // as the Bible search's Help button asks
+  QWidget* ref = help->RefWindow();
+  ASSERT_NE(ref, nullptr);
+  ASSERT_TRUE(ref->isVisible());
+  EXPECT_EQ(help->ShownTopic(true), "262");
+  const QRect menus(Main().menuBar()->mapToGlobal(QPoint(0, 0)), Main().menuBar()->size());
+  EXPECT_FALSE(ref->frameGeometry().intersects(menus)) << "over the menus";
+  EXPECT_FALSE(ref->frameGeometry().intersects(dialog.frameGeometry())) << "over the dialog";
+  EXPECT_NE(ref->frameGeometry().topLeft(), QPoint(0, 0));
+
+  // A modal dialog blocks every window that is not its own (or its
+  // transient); the help window must be one of its windows.
+  ASSERT_NE(ref->windowHandle(), nullptr);
+  EXPECT_TRUE(dialog.windowHandle()->isAncestorOf(ref->windowHandle(), QWindow::IncludeTransients));
+  auto* text = ref->findChild<QTextBrowser*>("HelpRefText");
+  ASSERT_NE(text, nullptr);
+  ASSERT_TRUE(ClickFirstLink(*text));
+  EXPECT_NE(help->ShownTopic(true), "262") << "the link did not answer while the dialog ran";
+
+  // When the dialog ends, the help window stays and outlives it.
+  dialog.hide();
+  EXPECT_TRUE(ref->isVisible());
+  EXPECT_EQ(ref->parentWidget(), nullptr);
+}
+
 TEST_F(ToolbarHelpTest, EveryContextTheProgramUsesHasATopic) {
   Start();
   QSet<int> contexts;
@@ -289,6 +347,23 @@ TEST_F(ToolbarHelpTest, EveryContextTheProgramUsesHasATopic) {
   EXPECT_EQ(topics.BrokenLinks(), QStringList());
   EXPECT_FALSE(topics.FindWords("old calendar").isEmpty());
   EXPECT_TRUE(topics.ContentsHtml().contains("href=\"topic:75\""));
+}
+
+// Each help file opens with a comment for its writers; it belongs to no
+// page, least of all to the last page of the file before.
+TEST(HelpTopicsTest, AFilesOpeningCommentEndsNoTopic) {
+  HelpTopics topics;
+  topics.Parse("@file a.txt\nAbout a.\n@book A\n== 1 One\nThe end of one.\n"
+               "@file b.txt\nAbout b, for writers.\n\n@book B\n== 2 Two\nText of two.\n");
+  ASSERT_EQ(topics.All().size(), 2);
+  EXPECT_FALSE(topics.Find(1)->plain.contains("About b")) << topics.Find(1)->plain.toStdString();
+  EXPECT_FALSE(topics.Find(1)->html.contains("About b"));
+  EXPECT_FALSE(topics.Find(2)->plain.contains("About"));
+  // The program's own files: no page carries another file's opening words.
+  for (const HelpTopic& topic : HelpTopics::Program().All()) {
+    EXPECT_FALSE(topic.plain.contains("Topics of the")) << topic.id.toStdString();
+    EXPECT_FALSE(topic.plain.contains("Topics about the")) << topic.id.toStdString();
+  }
 }
 
 TEST(HelpTopicsTest, SourcesBecomePages) {

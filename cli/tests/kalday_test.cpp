@@ -68,7 +68,13 @@ INSTANTIATE_TEST_SUITE_P(
                     BadCase{{"--reading", "133,V2", "--icon"}, "cannot be used with --easter"},
                     BadCase{{"--passage", "NewTstmt.dat", "3", "3:16", "3:16", "--find-saint", "basil"},
                             "cannot be used with --easter"},
-                    BadCase{{"--easter", "2020", "--readings"}, "cannot be used with --easter"}));
+                    BadCase{{"--easter", "2020", "--readings"}, "cannot be used with --easter"},
+                    // A repeated value would replace the first without a word.
+                    BadCase{{"--date", "2020-04-19", "--date", "2020-04-20"}, "--date cannot be given twice"},
+                    BadCase{{"--date=2020-04-19", "--old", "--date", "2020-04-20"}, "--date cannot be given twice"},
+                    BadCase{{"--reading", "0,E1", "--reading=0,G1"}, "--reading cannot be given twice"},
+                    BadCase{{"--icon", "--icon-out", ""}, "--icon-out needs a file name, not an empty one"},
+                    BadCase{{"--icon", "--icon-out="}, "--icon-out needs a file name"}));
 
 TEST(KaldayTest, TodayWhenNoDateIsGiven) {
   const Outcome today = Kalday({});

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -75,6 +76,37 @@ TEST_F(PrintReadingsTest, PageAsJsonAndMissingFiles) {
             "The file containing the New Testament readings, < NewTstmt.dat >, is damaged or missing from the "
             "application directory. Please replace the file or reinstall the Kalendra program.\n");
   fs::remove_all(empty);
+}
+
+// An empty Apoc.dat beside good Testaments: its message and status 1, not a
+// page of headings without text.
+TEST_F(PrintReadingsTest, EmptyBibleFileIsReportedAsMissing) {
+  const fs::path folder = fs::temp_directory_path() / ("kalday_empty_apoc_" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  for (const char* name : {"NewTstmt.dat", "OldTstmt.dat"}) fs::create_symlink(BibleFolder() / name, folder / name);
+  std::ofstream(folder / "Apoc.dat");
+  Options options;
+  std::ostringstream out;
+  EXPECT_EQ(PrintReadingsText(Pascha(options), folder, out), 1);
+  EXPECT_EQ(out.str(),
+            "The file containing the Apocrypha readings, < Apoc.dat >, is damaged or missing from the application "
+            "directory. Please replace the file or reinstall the Kalendra program.\n");
+  fs::remove_all(folder);
+}
+
+// Holy Saturday's Matins Epistle reads 1 Corinthians and then Galatians.
+TEST_F(PrintReadingsTest, HolySaturdayMatinsOnTheOldCalendar) {
+  Options options;
+  options.mode = kal::CalendarMode::Old;
+  kal::SelectNewDate(day_, kal::EncodeDate(2026, 4, 11), kal::CalendarMode::Old);  // 29 March, Julian
+  std::ostringstream out;
+  EXPECT_EQ(PrintReadingsText(DayContext{options, day_, options.mode}, BibleFolder(), out), 0);
+  const std::string text = out.str();
+  const auto heading = text.find("\n1 Corinthians 5:6-8; Galatians 3:13-14\n");
+  ASSERT_NE(heading, std::string::npos);
+  const auto galatians = text.find("Christ hath redeemed us from the curse of the law", heading);
+  EXPECT_LT(galatians, text.find("\nMatthew 27:62-66\n", heading));
 }
 
 TEST(ReadingsOption, VerseNumbersNeedAPage) {

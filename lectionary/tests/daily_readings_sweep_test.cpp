@@ -1,7 +1,8 @@
 // Every day from 1990 to 2090 on both calendars, with the Bible files of the
 // program's folder: no page carries a lookup error, every reading's heading
 // is followed by its verse text, every reading is read from the file its
-// section needs, and NewTstmt.dat is open after every page.
+// section needs, NewTstmt.dat is open after every page, and the Fathers of
+// the First Six Councils stand on their Sunday in July only.
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,8 @@ std::string EmptyReading(std::string_view page) {
   return {};
 }
 
+const std::string kFathers = "Commemoration of the Holy Fathers of the First Six Ecumenical Councils";
+
 void Sweep(CalendarMode mode) {
   BibleReader reader(BinDir());
   ASSERT_TRUE(reader.OpenBibleFile("NewTstmt.dat")) << "Bible files in " << BinDir();
@@ -58,6 +61,18 @@ void Sweep(CalendarMode mode) {
     if (fault.empty()) fault = EmptyReading(page);
     if (fault.empty() && !OnNewTestament(reader, BinDir())) fault = "NewTstmt.dat is not open after the page";
     if (fault.empty() && lookups.empty()) fault = "no reading";
+    // The Fathers of the First Six Councils: on the Sunday of 13 to 19 July
+    // of the calendar in force, and on no other day.
+    const std::string key = DateKeyText(day, mode);
+    const bool fathersSunday = DayOfWeek(date) == 1 && key >= "07/13" && key <= "07/19";
+    const bool fathers = page.find(kFathers) != std::string::npos;
+    if (fault.empty() && fathers != fathersSunday)
+      fault = fathersSunday ? "no Fathers of the Six Councils" : "the Fathers of the Six Councils on another day";
+    if (fault.empty() && fathersSunday &&
+        (page.find("\r\nHebrews 13:7-16\r\n") == std::string::npos ||
+         page.find("\r\nJohn 17:1-13\r\n") == std::string::npos ||
+         page.find("VESPERS\r\n\r\nGenesis 14:14-20\r\n") == std::string::npos))
+      fault = "the Fathers' readings are incomplete";
     for (const ReadingLookup& lookup : lookups)
       if (fault.empty() && lookup.OpenFile != FileOfReading(lookup.Key))
         fault = lookup.Key + " read from the wrong file";

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -286,6 +287,66 @@ TEST_F(DailyReadingsTest, MissingBibleFiles) {
     }
   }
   std::filesystem::remove_all(folder);
+}
+
+// A Bible file that is there but empty, or that is no file at all, counts as
+// missing: the page is its message, not headings without text.
+TEST_F(DailyReadingsTest, EmptyOrUnreadableBibleFilesCountAsMissing) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("kal_empty_bible_" + std::to_string(::getpid()));
+  const char* const files[] = {"NewTstmt.dat", "OldTstmt.dat", "Apoc.dat"};
+  const std::string messages[] = {kNewTestamentMissing, kOldTestamentMissing, kApocryphaMissing};
+  for (int broken = 0; broken < 3; ++broken)
+    for (bool directory : {false, true}) {
+      std::filesystem::remove_all(folder);
+      std::filesystem::create_directories(folder);
+      for (int f = 0; f < 3; ++f) {
+        if (f != broken)
+          std::filesystem::create_symlink(BinDir() / files[f], folder / files[f]);
+        else if (directory)
+          std::filesystem::create_directory(folder / files[f]);
+        else
+          std::ofstream(folder / files[f]);
+      }
+      SCOPED_TRACE(std::string(files[broken]) + (directory ? " (a folder)" : " (empty)"));
+      BibleReader reader(folder);
+      ReadingsOptions options;
+      EXPECT_EQ(GetDailyReadings(reader, DayOf(2026, 4, 19, New), options), messages[broken]);
+    }
+  std::filesystem::remove_all(folder);
+}
+
+// Holy Saturday's Matins Epistle names two books; both are read.
+TEST_F(DailyReadingsTest, HolySaturdayMatinsReadsBothBooksOfItsEpistle) {
+  for (CalendarMode mode : {New, Old}) {
+    // 11 April 2026 civil, 29 March on the Julian calendar.
+    const std::string page = mode == New ? Page(2026, 4, 11, New) : Page(2026, 3, 29, Old);
+    const std::string_view epistle = Between(page, "1 Corinthians 5:6-8; Galatians 3:13-14", "Matthew 27:62-66");
+    EXPECT_NE(epistle.find("Your glorying is not good"), std::string_view::npos);
+    EXPECT_NE(epistle.find("Christ hath redeemed us from the curse of the law"), std::string_view::npos);
+    EXPECT_NE(epistle.find("that we might receive the promise of the Spirit through faith"), std::string_view::npos);
+  }
+}
+
+// The Fathers of the First Six Councils are kept on the Sunday of 13 to 19
+// July of the calendar in force; day 189 of the cycle is an ordinary Sunday.
+TEST_F(DailyReadingsTest, FathersOfTheSixCouncilsOnTheirJulySunday) {
+  const std::string fathers = "Commemoration of the Holy Fathers of the First Six Ecumenical Councils";
+  // New calendar, 2026: Sunday 19 July; day 189 falls on 2 August.
+  const PageCase cases[] = {
+      {"Sunday 19 July", 2026, 7, 19, New, "7th Sunday after Pentecost" + NL2 + "MATINS (",
+       {NL3 + "LITURGY" + Ref(std::to_string(ZacchaeusID(DayOf(2026, 7, 19, New))) + ",E1"),
+        NL3 + fathers + NL2 + "VESPERS" + Ref("189,V1"), Ref("189,V2"), Ref("189,V3"),
+        NL3 + "LITURGY" + Ref("189,E2"), Ref("189,G2")},
+       {}, ""},
+      {"Day 189, Sunday 2 August", 2026, 8, 2, New, "9th Sunday after Pentecost" + NL2 + "MATINS (",
+       {NL3 + "LITURGY" + Ref("189,E1"), Ref("189,G1")}, {fathers, "VESPERS", Ref("189,E2")}, ""},
+      // Old calendar, 2025: Sunday 14 July (27 July civil).
+      {"Old calendar, Sunday 14 July", 2025, 7, 14, Old, "7th Sunday after Pentecost",
+       {NL3 + fathers + NL2 + "VESPERS" + Ref("189,V1"), NL3 + "LITURGY" + Ref("189,E2")}, {}, ""},
+  };
+  for (const PageCase& c : cases) Check(c);
+  EXPECT_EQ(ZacchaeusID(DayOf(2026, 8, 2, New)), 189);
 }
 
 }  // namespace

@@ -10,14 +10,14 @@
 namespace kal {
 namespace {
 
-// Seven books of twenty chapters of fifty verses each (so Romans 13:11-14:4
+// Nine books of twenty chapters of fifty verses each (so Romans 13:11-14:4
 // runs to verse 50 here), in the Testament marker
 // form. Every verse names its place and runs over two lines, so a reading
 // shows which book and verses it came from and whether lines were joined.
 std::string FixtureText() {
   std::string text = "A small test Bible\r\n";
   auto pad = [](int n) { return n < 10 ? "00" + std::to_string(n) : n < 100 ? "0" + std::to_string(n) : std::to_string(n); };
-  for (int book = 0; book < 7; ++book) {
+  for (int book = 0; book < 9; ++book) {
     text += "Book 0" + std::to_string(book) + " title\r\n";
     for (int c = 1; c <= 20; ++c)
       for (int v = 1; v <= 50; ++v)
@@ -25,7 +25,7 @@ std::string FixtureText() {
                 std::to_string(v) + " first\r\n  second\r\n";
     text += "021:001 \r\n";  // closing marker
   }
-  return text + "Book 07\r\n";
+  return text + "Book 09\r\n";
 }
 
 // The verses as the fixture gives them, joined by single spaces.
@@ -70,6 +70,13 @@ TEST_F(ReadingInfoTest, VerseNumbersOnEveryVerseOfEveryPart) {
   EXPECT_EQ(GetReadingInfo(reader, "28,E1", true),
             "\r\n\r\nRomans 13:11-14:4\r\n\r\n     " + Verses(5, 13, 11, 50, true) + " " +
                 Verses(5, 14, 1, 4, true));
+}
+
+TEST_F(ReadingInfoTest, PartMayNameAnotherBookOfTheSameFile) {
+  // Holy Saturday's Matins Epistle: 1 Corinthians (book 6), then Galatians (book 8).
+  EXPECT_EQ(GetReadingInfo(reader, "76,M2", false),
+            "\r\n\r\n1 Corinthians 5:6-8; Galatians 3:13-14\r\n\r\n     " + Verses(6, 5, 6, 8, false) + " " +
+                Verses(8, 3, 13, 14, false));
 }
 
 TEST_F(ReadingInfoTest, EmptyReferenceLeavesOnlyTheBlankLines) {

@@ -61,7 +61,8 @@ const std::map<std::string, std::vector<VersePart>> kPartExceptions = {
     {"02/02,V1A", {{"12", "51", "13", "3"}, {"13", "10", "13", "12"}, {"13", "14", "13", "16"}, {"22", "29", "22", "29"}}},
     {"02/02,V1B", {{"12", "1", "12", "4"}, {"12", "6", "12", "8"}}},
     {"02/02,V1C", {{"8", "16", "8", "17"}}},
-    {"76,M2", {{"5", "6", "5", "8"}}},  // 1 Corinthians only; Galatians is another book
+    // 1 Corinthians, then Galatians: a second book in one Reference.
+    {"76,M2", {{"5", "6", "5", "8"}, {"3", "13", "3", "14"}}},
     // Apoc.dat numbers the Septuagint's Baruch 3:36 as 3:35.
     {"NativRH,3H1", {{"3", "35", "4", "4"}}},
     {"12/24,V5", {{"3", "35", "4", "4"}}},
@@ -270,6 +271,21 @@ TEST(ReadingTableCheck, PartsFollowTheReference) {
   }
 }
 
+TEST(ReadingTableCheck, APartNamesItsOwnBookOnlyWhereTheReferenceDoes) {
+  for (const auto& row : VerseRangeTable()) {
+    if (row.Book < 0) continue;
+    const std::string part = row.Key;
+    const std::string key = part.substr(0, part.rfind(','));
+    const ReadingRow* reading = FindReading(key);
+    ASSERT_NE(reading, nullptr) << part;
+    const auto& books = BooksOf(FileOfReading(key));
+    ASSERT_LT(row.Book, static_cast<int>(books.size())) << part;
+    EXPECT_NE(std::string(reading->Reference).find("; " + books[row.Book] + " "), std::string::npos)
+        << part << " reads " << books[row.Book] << ", which \"" << reading->Reference << "\" does not name";
+  }
+  EXPECT_EQ(FindVerseRange("76,M2,2")->Book, 8);  // Galatians
+}
+
 TEST(ReadingTableCheck, RangesRunForward) {
   for (const auto& row : VerseRangeTable()) {
     const int sc = std::stoi(row.StartChapter), sv = std::stoi(row.StartVerse);
@@ -301,7 +317,7 @@ TEST(ReadingTableCheck, EveryPartReadsFromTheBibleFiles) {
       while (!number.empty()) {
         const VerseRangeRow* part = FindVerseRange(std::string(row.Key) + "," + number);
         ASSERT_NE(part, nullptr);
-        EXPECT_FALSE(reader.ReadPassage(row.Book, part->StartChapter, part->StartVerse, part->EndChapter,
+        EXPECT_FALSE(reader.ReadPassage(BookOfPart(row, *part), part->StartChapter, part->StartVerse, part->EndChapter,
                                         part->EndVerse, false, false).empty())
             << part->Key << " (" << row.Reference << ") in " << BibleFileName(file);
         number = part->Next;

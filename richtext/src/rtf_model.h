@@ -8,6 +8,12 @@
 
 namespace richtext::detail {
 
+// Indents and spacing: RTF counts twips (1/1440 inch), a QTextDocument's
+// margins are pixels of 1/96 inch.
+constexpr double kTwipsPerPixel = 15.0;
+inline double pixelsOfTwips(int twips) { return twips / kTwipsPerPixel; }
+inline int twipsOfPixels(double pixels) { return static_cast<int>(pixels * kTwipsPerPixel + (pixels < 0 ? -0.5 : 0.5)); }
+
 enum class VerticalAlign { Normal, Superscript, Subscript };
 
 struct CharStyle {
@@ -19,6 +25,8 @@ struct CharStyle {
     bool strike = false;
     bool hasColour = false;     // false: the automatic (default) colour
     QRgb colour = 0;
+    bool hasHighlight = false;  // false: no background behind the text
+    QRgb highlight = 0;
     VerticalAlign vertical = VerticalAlign::Normal;
 
     bool operator==(const CharStyle &) const = default;
@@ -32,6 +40,14 @@ struct ParaStyle {
     ParaAlign align = ParaAlign::Left;
     ListKind list = ListKind::None;
     int level = 0;              // 0 to 8
+    // Indents and spacing in twips, as RTF gives them: left, right, the
+    // first line's offset from the left indent (negative for a hanging
+    // indent), and the space before and after the paragraph.
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
 
     bool operator==(const ParaStyle &) const = default;
 };

@@ -23,6 +23,7 @@ constexpr int kMaxWordLength = 32;
 constexpr qint64 kMaxParam = 0x7FFFFFFF;
 constexpr int kMaxHalfPoints = 3276;   // 1638 points, the largest size word processors accept
 constexpr int kMaxLevels = 9;
+constexpr int kMaxTwips = 31680;       // 22 inches, beyond any page
 
 enum class Dest {
     Text,           // the document body, field results
@@ -45,9 +46,12 @@ struct GroupState {
     bool strike = false;
     bool hidden = false;
     int colour = 0;
+    int highlight = 0;              // colour table index; 0: none
     VerticalAlign vertical = VerticalAlign::Normal;
     int unicodeSkip = 1;            // \uc
     ParaAlign align = ParaAlign::Left;
+    int leftIndent = 0, rightIndent = 0, firstIndent = 0;  // twips
+    int spaceBefore = 0, spaceAfter = 0;
     int listOverride = 0;           // \ls
     int listLevel = 0;              // \ilvl
     ListKind pnKind = ListKind::None;
@@ -62,9 +66,9 @@ enum class Word {
     F, FCharset, Red, Green, Blue, List, ListLevel, LevelNfc, ListId, Ls, Ilvl,
     PnLvlBlt, PnLvlBody, PnLvl, PnDec, PnUcLtr, PnLcLtr, PnUcRm, PnLcRm,
     // character formatting
-    Plain, Fs, B, I, Ul, UlNone, Strike, Cf, V, Super, Sub, NoSuperSub, Uc, U,
+    Plain, Fs, B, I, Ul, UlNone, Strike, Cf, Highlight, V, Super, Sub, NoSuperSub, Uc, U,
     // paragraph formatting
-    Pard, Ql, Qr, Qc, Qj,
+    Pard, Ql, Qr, Qc, Qj, Li, Ri, Fi, Sb, Sa,
     // characters and breaks
     Par, Line, Tab, Cell, Row, EmDash, EnDash, EmSpace, EnSpace, Bullet, LQuote, RQuote,
     LDblQuote, RDblQuote, Bin,
@@ -92,10 +96,14 @@ const std::unordered_map<std::string_view, Word> &wordTable()
             {"ulwave", Word::Ul}, {"ulhwave", Word::Ul}, {"ululdbwave", Word::Ul},
             {"ulthd", Word::Ul}, {"ulthdash", Word::Ul}, {"ulldash", Word::Ul},
             {"ulnone", Word::UlNone}, {"strike", Word::Strike}, {"striked", Word::Strike},
-            {"cf", Word::Cf}, {"v", Word::V}, {"super", Word::Super}, {"sub", Word::Sub},
+            {"cf", Word::Cf}, {"highlight", Word::Highlight}, {"chcbpat", Word::Highlight},
+            {"cb", Word::Highlight}, {"v", Word::V}, {"super", Word::Super}, {"sub", Word::Sub},
             {"nosupersub", Word::NoSuperSub}, {"uc", Word::Uc}, {"u", Word::U},
             {"pard", Word::Pard}, {"ql", Word::Ql}, {"qr", Word::Qr}, {"qc", Word::Qc},
             {"qj", Word::Qj}, {"qd", Word::Qj},
+            // \lin and \rin are the writing-direction forms LibreOffice adds.
+            {"li", Word::Li}, {"lin", Word::Li}, {"ri", Word::Ri}, {"rin", Word::Ri},
+            {"fi", Word::Fi}, {"sb", Word::Sb}, {"sa", Word::Sa},
             {"par", Word::Par}, {"page", Word::Par}, {"sect", Word::Par}, {"line", Word::Line},
             {"tab", Word::Tab}, {"cell", Word::Cell}, {"nestcell", Word::Cell}, {"row", Word::Row},
             {"nestrow", Word::Row}, {"emdash", Word::EmDash}, {"endash", Word::EnDash},
@@ -657,6 +665,7 @@ void Parser::controlWord(std::string_view name, bool hasParam, qint64 param)
         s.halfPoints = 24;
         s.bold = s.italic = s.underline = s.strike = s.hidden = false;
         s.colour = 0;
+        s.highlight = 0;
         s.vertical = VerticalAlign::Normal;
         break;
     case Word::Fs:
@@ -669,6 +678,7 @@ void Parser::controlWord(std::string_view name, bool hasParam, qint64 param)
     case Word::Strike: s.strike = on; break;
     case Word::V: s.hidden = on; break;
     case Word::Cf: s.colour = clampInt(param, 0, kMaxParam); break;
+    case Word::Highlight: s.highlight = clampInt(param, 0, kMaxParam); break;
     case Word::Super: s.vertical = VerticalAlign::Superscript; break;
     case Word::Sub: s.vertical = VerticalAlign::Subscript; break;
     case Word::NoSuperSub: s.vertical = VerticalAlign::Normal; break;
@@ -687,7 +697,14 @@ void Parser::controlWord(std::string_view name, bool hasParam, qint64 param)
         s.listOverride = 0;
         s.listLevel = 0;
         s.pnKind = ListKind::None;
+        s.leftIndent = s.rightIndent = s.firstIndent = 0;
+        s.spaceBefore = s.spaceAfter = 0;
         break;
+    case Word::Li: s.leftIndent = clampInt(param, -kMaxTwips, kMaxTwips); break;
+    case Word::Ri: s.rightIndent = clampInt(param, -kMaxTwips, kMaxTwips); break;
+    case Word::Fi: s.firstIndent = clampInt(param, -kMaxTwips, kMaxTwips); break;
+    case Word::Sb: s.spaceBefore = clampInt(param, 0, kMaxTwips); break;
+    case Word::Sa: s.spaceAfter = clampInt(param, 0, kMaxTwips); break;
     case Word::Ql: s.align = ParaAlign::Left; break;
     case Word::Qr: s.align = ParaAlign::Right; break;
     case Word::Qc: s.align = ParaAlign::Centre; break;
@@ -738,6 +755,10 @@ CharStyle Parser::currentStyle() const
     if (static_cast<size_t>(s.colour) < colours_.size() && !colourIsAuto_[s.colour]) {
         style.hasColour = true;
         style.colour = colours_[s.colour];
+    }
+    if (s.highlight > 0 && static_cast<size_t>(s.highlight) < colours_.size() && !colourIsAuto_[s.highlight]) {
+        style.hasHighlight = true;
+        style.highlight = colours_[s.highlight];
     }
     style.vertical = s.vertical;
     return style;
@@ -817,6 +838,11 @@ void Parser::endParagraph()
     para_.style.align = s.align;
     para_.style.list = listKindFor(s);
     para_.style.level = para_.style.list == ListKind::None ? 0 : s.listLevel;
+    para_.style.leftIndent = s.leftIndent;
+    para_.style.rightIndent = s.rightIndent;
+    para_.style.firstIndent = s.firstIndent;
+    para_.style.spaceBefore = s.spaceBefore;
+    para_.style.spaceAfter = s.spaceAfter;
     para_.markStyle = currentStyle();
     sink_.paragraph(para_);
     para_ = Paragraph{};

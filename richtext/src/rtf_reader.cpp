@@ -26,6 +26,8 @@ QTextCharFormat toCharFormat(const CharStyle &style)
     format.setFontStrikeOut(style.strike);
     if (style.hasColour)
         format.setForeground(QColor::fromRgb(style.colour));
+    if (style.hasHighlight)
+        format.setBackground(QColor::fromRgb(style.highlight));
     switch (style.vertical) {
     case VerticalAlign::Superscript: format.setVerticalAlignment(QTextCharFormat::AlignSuperScript); break;
     case VerticalAlign::Subscript: format.setVerticalAlignment(QTextCharFormat::AlignSubScript); break;
@@ -43,6 +45,20 @@ QTextBlockFormat toBlockFormat(const ParaStyle &style)
     case ParaAlign::Centre: format.setAlignment(Qt::AlignHCenter); break;
     case ParaAlign::Justify: format.setAlignment(Qt::AlignJustify); break;
     }
+    // A list's own indent places its items; the \li and \fi that come with
+    // a list item only say the same again.
+    if (style.list == ListKind::None) {
+        if (style.leftIndent != 0)
+            format.setLeftMargin(pixelsOfTwips(style.leftIndent));
+        if (style.firstIndent != 0)
+            format.setTextIndent(pixelsOfTwips(style.firstIndent));
+    }
+    if (style.rightIndent != 0)
+        format.setRightMargin(pixelsOfTwips(style.rightIndent));
+    if (style.spaceBefore != 0)
+        format.setTopMargin(pixelsOfTwips(style.spaceBefore));
+    if (style.spaceAfter != 0)
+        format.setBottomMargin(pixelsOfTwips(style.spaceAfter));
     return format;
 }
 

@@ -1,12 +1,14 @@
 // The RTF writer. Output is plain RTF 1.x that word processors, the rich-edit
 // control of older programs and our own reader all understand: a font and a
-// colour table, one \pard per paragraph, character formatting written as
+// colour table, one \pard per paragraph with its indents and spacing,
+// character formatting (highlighting as \highlight) written as
 // changes from the previous run, bullets in the old \pn form that every
 // reader of RTF knows.
 
 #include "richtext/rtf_writer.h"
 
 #include "code_page.h"
+#include "rtf_model.h"
 
 #include <QHash>
 #include <QTextBlock>
@@ -27,6 +29,7 @@ struct RunFormat {
     bool underline = false;
     bool strike = false;
     int colour = 0;         // 0: automatic
+    int highlight = 0;      // 0: none
     int vertical = 0;       // 0 normal, 1 superscript, 2 subscript
 };
 
@@ -45,6 +48,7 @@ private:
     int fontIndex(const QString &family);
     int colourIndex(QRgb rgb);
     void writeParagraph(const QTextBlock &block, bool withMark);
+    void writeIndents(const QTextBlockFormat &format, bool inList);
     void writeFormat(const RunFormat &format);
     void writeText(QStringView text);
     void word(const char *name, int param = INT_MIN);
@@ -97,6 +101,9 @@ RunFormat Writer::formatOf(const QTextCharFormat &format)
     const QBrush foreground = format.foreground();
     if (foreground.style() != Qt::NoBrush)
         run.colour = colourIndex(foreground.color().rgb());
+    const QBrush background = format.background();
+    if (background.style() != Qt::NoBrush && background.color().alpha() > 0)
+        run.highlight = colourIndex(background.color().rgb());
     switch (format.verticalAlignment()) {
     case QTextCharFormat::AlignSuperScript: run.vertical = 1; break;
     case QTextCharFormat::AlignSubScript: run.vertical = 2; break;
@@ -147,6 +154,7 @@ void Writer::writeFormat(const RunFormat &f)
     if (f.underline != c.underline) word(f.underline ? "ul" : "ulnone");
     if (f.strike != c.strike) word(f.strike ? "strike" : "strike0");
     if (f.colour != c.colour) word("cf", f.colour);
+    if (f.highlight != c.highlight) word("highlight", f.highlight);
     if (f.vertical != c.vertical) word(f.vertical == 1 ? "super" : f.vertical == 2 ? "sub" : "nosupersub");
     c = f;
 }
@@ -223,6 +231,17 @@ void Writer::writeListPrefix(const QTextBlock &block, QTextList *list)
     needDelimiter_ = true;
 }
 
+// The list prefix has written a list item's left and first-line indents.
+void Writer::writeIndents(const QTextBlockFormat &format, bool inList)
+{
+    const auto twips = [](double pixels) { return detail::twipsOfPixels(pixels); };
+    if (!inList && twips(format.leftMargin()) != 0) word("li", twips(format.leftMargin()));
+    if (twips(format.rightMargin()) != 0) word("ri", twips(format.rightMargin()));
+    if (!inList && twips(format.textIndent()) != 0) word("fi", twips(format.textIndent()));
+    if (twips(format.topMargin()) > 0) word("sb", twips(format.topMargin()));
+    if (twips(format.bottomMargin()) > 0) word("sa", twips(format.bottomMargin()));
+}
+
 void Writer::writeParagraph(const QTextBlock &block, bool withMark)
 {
     word("pard");
@@ -235,6 +254,7 @@ void Writer::writeParagraph(const QTextBlock &block, bool withMark)
         word("qj");
     else if ((align & Qt::AlignRight) || ((align & Qt::AlignTrailing) && !(align & Qt::AlignAbsolute)))
         word("qr");
+    writeIndents(block.blockFormat(), block.textList() != nullptr);
 
     bool wroteText = false;
     for (auto it = block.begin(); !it.atEnd(); ++it) {

@@ -14,8 +14,8 @@ struct RtfReadResult {
 };
 
 // Replaces the document's contents with the RTF document in rtf: paragraphs
-// with their alignment and bullets, runs with font name, size, bold,
-// italic, underline, strike-out and colour. Damaged input never throws:
+// with their alignment, bullets, indents and spacing, runs with font name,
+// size, bold, italic, underline, strike-out, colour and highlighting. Damaged input never throws:
 // whatever could be read is in the document and the result says what was
 // wrong; input that is not RTF at all leaves the document empty. The
 // document's undo history is cleared and it is left unmodified.
