@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, FileMenuOrderSeparatorsAndShortcuts) {
   QStringList names;
   for (QAction* item : file->actions()) names << (item->isSeparator() ? QString("-") : item->objectName());
   EXPECT_EQ(names.join(' '), "MSelectDate MGoToDate MPreviousDay MNextDay - MSave MSaveAs - MDeleteFile - MPrint "
-                             "MPrintRange - MExit");
+                             "MPrintRange - MExportCalendar - MExit");
   const struct {
     const char* item;
     QKeySequence shortcut;
