@@ -326,7 +326,7 @@ SourceFile parseHymnFile(const std::string& path, std::vector<Diagnostic>& error
                 n = tone[5] - '0';
             }
             if (!isAllowedHeading(heading)) fail(lineNo, "heading not in an allowed form: \"" + heading + "\"");
-            else if (false && isBareHeading(heading))
+            else if (isBareHeading(heading))
                 fail(lineNo, "bare heading \"" + heading + "\": say whose hymn it is (\"" + heading + " of ...\")");
             Hymn h;
             h.heading = heading;
