@@ -184,10 +184,14 @@ LibraryReport reviewLibrary(const std::vector<Day>& days, const std::vector<Shar
                 findRegisterSlips(h, name, r);
             }
         }
+        bool anyTrop = false, anyKont = false;
         for (const Hymn& h : d.hymns) {
+            (isKontakion(h) ? anyKont : anyTrop) = true;
             if (!headingNames(h.heading, chief)) continue;
             (isKontakion(h) ? kont : trop) = true;
         }
+        if (!anyTrop) r.daysWithoutTroparion.push_back(name);
+        if (!anyKont) r.daysWithoutKontakion.push_back(name);
         if (trop && kont) r.chiefWithBoth.push_back(name);
         if (!trop) r.chiefWithoutTroparion.push_back(name + " " + chief);
         if (!kont) r.chiefWithoutKontakion.push_back(name + " " + chief);
@@ -206,6 +210,8 @@ void printReport(const LibraryReport& r, bool verbose) {
                 r.chiefWithBoth.size(), r.days);
     list("chief without a troparion of its own", r.chiefWithoutTroparion);
     list("chief without a kontakion of its own", r.chiefWithoutKontakion);
+    list("days without any troparion", r.daysWithoutTroparion);
+    list("days without any kontakion", r.daysWithoutKontakion);
     list("bare headings", r.bareHeadings);
     list("hymns in more than one wording", r.twoWordings);
     list("hymns written out on several days instead of shared", r.writtenTwice);

@@ -23,6 +23,8 @@ struct LibraryReport {
     std::vector<std::string> chiefWithBoth;        // "mm/dd"
     std::vector<std::string> chiefWithoutTroparion;
     std::vector<std::string> chiefWithoutKontakion;
+    std::vector<std::string> daysWithoutTroparion;  // no troparion of anyone
+    std::vector<std::string> daysWithoutKontakion;
     std::vector<std::string> bareHeadings;         // "mm/dd: Kontakion"
     std::vector<std::string> twoWordings;          // one line per hymn with its days
     std::vector<std::string> writtenTwice;         // same text written out on several days

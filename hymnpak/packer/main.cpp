@@ -50,13 +50,8 @@ void checkDay(const Day& d, std::vector<Diagnostic>& errors) {
     if (d.title.empty()) fail("day without a title block");
     if (row.size() < 16 || row.size() > 275)
         fail("commemorations row is " + std::to_string(row.size()) + " characters (16 to 275 allowed)");
-    bool trop = false, kont = false;
-    for (const auto& h : d.hymns) {
-        if (h.heading.find("Troparion") != std::string::npos) trop = true;
-        if (h.heading.find("Kontakion") != std::string::npos) kont = true;
-    }
-    if (!trop) fail("no troparion");
-    if (!kont) fail("no kontakion");
+    // A day without a kontakion (or troparion) is reported by the review, not
+    // refused: where no record of a hymn is found it is left out, never made up.
     bool wants = dayHasExtraSection(d.month, d.day);
     if (wants && !d.hasSection) fail("this day carries the extra Sunday/Saturday section, which is missing");
     if (!wants && d.hasSection) fail("extra section on a day that has none");
