@@ -2,10 +2,15 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTextDocument>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "richtext/rtf_reader.h"
 
@@ -47,18 +52,95 @@ QString PersonalFilePath(const QString& folder, uint16_t dateKey, bool troparion
   return QDir(folder).filePath(name.toUpper());
 }
 
-void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-  const QString folder = QFileInfo(path).absolutePath();
-  if (!QDir().mkpath(folder)) throw std::runtime_error(("Cannot create the folder " + folder).toStdString());
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error(file.errorString().toStdString());
-  if (file.write(bytes) != bytes.size()) {
-    const QString error = file.errorString();
-    file.cancelWriting();
-    throw std::runtime_error(error.toStdString());
+namespace {
+
+[[noreturn]] void WriteFailed(const QString& path, int error) {
+  throw std::runtime_error(("Cannot write " + QDir::toNativeSeparators(path) + ": ").toStdString() + std::strerror(error));
+}
+
+// Writes all of bytes to fd, through short writes and interruptions.
+bool WriteAll(int fd, const QByteArray& bytes) {
+  const char* at = bytes.constData();
+  qsizetype left = bytes.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd, at, static_cast<size_t>(left));
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      if (written == 0) errno = EIO;
+      return false;
+    }
+    at += written;
+    left -= written;
   }
-  if (!file.commit()) throw std::runtime_error(file.errorString().toStdString());
+  return true;
+}
+
+// The mode a new file gets: an existing file's own, else the usual one.
+mode_t ModeFor(const QByteArray& path) {
+  struct stat existing {};
+  if (::stat(path.constData(), &existing) == 0) return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// A temporary of ours: six random letters and digits after the name. A name
+// that is all one kind of character is more likely a file of the user's own
+// ("12-25.TRP.backup") and is left alone.
+bool LooksLikeTemporary(const QString& suffix) {
+  if (suffix.size() != 6) return false;
+  bool lower = false, upper = false, digit = false;
+  for (const QChar c : suffix) {
+    if (c >= 'a' && c <= 'z') lower = true;
+    else if (c >= 'A' && c <= 'Z') upper = true;
+    else if (c >= '0' && c <= '9') digit = true;
+    else return false;
+  }
+  return int(lower) + int(upper) + int(digit) >= 2;
+}
+
+}  // namespace
+
+void RemoveOrphanedTemporaries(const QString& path) {
+  const QFileInfo target(path);
+  const QString prefix = target.fileName() + ".";
+  const QDir folder = target.absoluteDir();
+  for (const QFileInfo& entry : folder.entryInfoList({prefix + "??????"}, QDir::Files | QDir::Hidden | QDir::System)) {
+    const QString name = entry.fileName();
+    if (name.startsWith(prefix) && !entry.isSymLink() && LooksLikeTemporary(name.mid(prefix.size())))
+      QFile::remove(entry.absoluteFilePath());
+  }
+}
+
+void WriteFileAtomically(const QString& shownPath, const QByteArray& bytes) {
+  // A copy that is a link to a file elsewhere is written where it points.
+  const QFileInfo shown(shownPath);
+  const QString path = shown.isSymLink() ? shown.symLinkTarget() : shownPath;
+  const QString folder = QFileInfo(path).absolutePath();
+  std::error_code made;
+  std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
+  if (made) throw std::runtime_error(("Cannot create the folder " + QDir::toNativeSeparators(folder) + ": ").toStdString() + made.message());
+  const QByteArray target = QFile::encodeName(path);
+  QByteArray temporary = target + ".XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) WriteFailed(path, errno);
+  // Every failure from here on removes the temporary and leaves the old file.
+  auto fail = [&](int error) {
+    ::close(fd);
+    ::unlink(temporary.constData());
+    WriteFailed(path, error);
+  };
+  if (!WriteAll(fd, bytes) || ::fchmod(fd, ModeFor(target)) != 0 || ::fsync(fd) != 0) fail(errno);
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temporary.constData());
+    WriteFailed(path, error);
+  }
+  if (::rename(temporary.constData(), target.constData()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.constData());
+    WriteFailed(path, error);
+  }
 }
 
 }  // namespace kal

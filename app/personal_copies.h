@@ -23,10 +23,15 @@ QString PersonalFilePath(const QString& folder, uint16_t dateKey, bool troparion
 // a later save cannot replace them with an empty page.
 void ReadPersonalCopy(QByteArrayView bytes, QTextDocument& document);
 
-// Writes the bytes to path through a temporary file in the same folder that
-// then replaces the old file, so a failure never leaves a half-written copy
-// nor loses the old one. Creates the folder when missing. Throws
-// std::runtime_error with the system's text when the write fails.
+// Writes the bytes to path through a temporary file in the same folder
+// (path + ".XXXXXX") that then replaces the old file, so a failure never
+// leaves a half-written copy nor loses the old one. Creates the folder when
+// missing. Throws std::runtime_error naming the file and the system's reason
+// ("No space left on device") when the write fails.
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Removes the temporaries of path that a write cut short (the program
+// killed mid-save) left beside it.
+void RemoveOrphanedTemporaries(const QString& path);
 
 }  // namespace kal
