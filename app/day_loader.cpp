@@ -21,12 +21,19 @@
 
 namespace kal {
 
+namespace {
+
+const char* const kDamagedCopyNote = " - the file is damaged: only the text that could be read is shown";
+
+}  // namespace
+
 void TDateBox::LoadDay(bool withIcons) {
   WaitCursor wait;
   const CalendarMode mode = main_->Mode();
   const bool troparion = !main_->ReadingsView();
   const uint16_t key = DateKey(day_, mode);
-  main_->PersonalFileName = PersonalFilePath(PersonalCopyFolder(), key, troparion);
+  main_->PersonalFileName = FindPersonalCopy(key, troparion);
+  main_->PersonalCopyDamaged = false;
 
   IconPanel* icons = main_->Icons();
   const SelectedDay day = day_;
@@ -47,7 +54,7 @@ void TDateBox::LoadDay(bool withIcons) {
       if (!personal.open(QIODevice::ReadOnly)) {
         throw std::runtime_error(personal.errorString().toStdString());
       }
-      ReadPersonalCopy(personal.readAll(), *editor->document());
+      main_->PersonalCopyDamaged = ReadPersonalCopy(personal.readAll(), *editor->document()).damaged;
       main_->SetPersonalBackground(true);
       if (troparion) {
         main_->StatusText = "Viewing personalized troparia and kontakia for " + main_->DateCaption();
@@ -55,6 +62,7 @@ void TDateBox::LoadDay(bool withIcons) {
         main_->StatusText = "Viewing personalized bible verses for " + main_->DateCaption();
         verseNumbers->setEnabled(false);
       }
+      if (main_->PersonalCopyDamaged) main_->StatusText += kDamagedCopyNote;
     } else {
       main_->SetPersonalBackground(false);
       if (troparion) {

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "richtext/rtf_reader.h"
+#include "richtext/rtf_salvage.h"
 
 namespace kal {
 
@@ -36,15 +37,50 @@ QString FromWindows1252(QByteArrayView bytes) {
 
 }  // namespace
 
-void ReadPersonalCopy(QByteArrayView bytes, QTextDocument& document) {
-  if (bytes.trimmed().startsWith("{\\rtf")) {
-    richtext::readRtf(bytes, &document);
-    return;
-  }
+namespace {
+
+bool LooksLikeRtf(QByteArrayView bytes) {
+  const QByteArrayView start = bytes.trimmed().first(std::min<qsizetype>(bytes.trimmed().size(), 16));
+  // "{\rtf1", or that opening with one byte damaged.
+  return start.startsWith("{\\rtf") || (start.startsWith("{") && (start.contains("rtf1") || start.contains("\\ansi")));
+}
+
+QString DecodedText(QByteArrayView bytes) {
+  if (bytes.startsWith("\xFF\xFE")) return QStringDecoder(QStringDecoder::Utf16LE)(bytes.sliced(2));
+  if (bytes.startsWith("\xFE\xFF")) return QStringDecoder(QStringDecoder::Utf16BE)(bytes.sliced(2));
   QStringDecoder utf8(QStringDecoder::Utf8);
   QString text = utf8(bytes);
-  if (utf8.hasError()) text = FromWindows1252(bytes);
-  document.setPlainText(text);
+  return utf8.hasError() ? FromWindows1252(bytes) : text;
+}
+
+}  // namespace
+
+CopyReading ReadPersonalCopy(QByteArrayView bytes, QTextDocument& document) {
+  CopyReading reading;
+  if (!LooksLikeRtf(bytes)) {
+    document.setPlainText(DecodedText(bytes));
+    return reading;
+  }
+  const richtext::RtfReadResult result = richtext::readRtf(bytes, &document);
+  reading.damaged = !result.ok || richtext::rtfClosesEarly(bytes);
+  if (reading.damaged) {
+    // The reader stops at a lost brace or loses the page into a table at the
+    // head of the file; the words may still be there.
+    const QString salvaged = richtext::salvageRtfText(bytes);
+    const qsizetype read = document.toPlainText().trimmed().size();
+    if (salvaged.trimmed().size() > read + read / 4 + 16) document.setPlainText(salvaged);
+    document.setModified(false);
+  }
+  return reading;
+}
+
+void KeepBackup(const QString& path) {
+  const QString backup = path + ".bak";
+  QFile copy(path);
+  if (!copy.open(QIODevice::ReadOnly))
+    throw std::runtime_error(("Cannot read " + QDir::toNativeSeparators(path) + ": " + copy.errorString()).toStdString());
+  const QByteArray bytes = copy.readAll();
+  WriteFileAtomically(backup, bytes);
 }
 
 QString PersonalFilePath(const QString& folder, uint16_t dateKey, bool troparion) {

@@ -16,12 +16,23 @@ namespace kal {
 // which a case-sensitive file system needs.
 QString PersonalFilePath(const QString& folder, uint16_t dateKey, bool troparion);
 
+// What reading a copy found.
+struct CopyReading {
+  bool damaged = false;  // an RTF copy that did not read cleanly
+};
+
 // Puts a copy's bytes on the page: an RTF document as rich text, anything
 // else (a page exported as text under the copy's name, or a file written by
-// another editor) as plain text, read as UTF-8 when it is valid UTF-8 and as
-// Windows-1252 otherwise. Either way the words the user kept are shown, so
-// a later save cannot replace them with an empty page.
-void ReadPersonalCopy(QByteArrayView bytes, QTextDocument& document);
+// another editor) as plain text: UTF-16 when it opens with a byte-order
+// mark, else UTF-8 when it is valid UTF-8, else Windows-1252. A damaged RTF
+// copy shows what could be read of it, as plain text when that saves more
+// of its words. Either way the words the user kept are shown, so a later
+// save cannot replace them with an empty page.
+CopyReading ReadPersonalCopy(QByteArrayView bytes, QTextDocument& document);
+
+// Keeps the bytes of a damaged copy as path + ".bak" before it is replaced.
+// Throws std::runtime_error naming the file and the reason when it cannot.
+void KeepBackup(const QString& path);
 
 // Writes the bytes to path through a temporary file in the same folder
 // (path + ".XXXXXX") that then replaces the old file, so a failure never
