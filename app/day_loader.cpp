@@ -80,6 +80,11 @@ void TDateBox::LoadDay(bool withIcons) {
         }
       }
     }
+    // Breaking lines only at word boundaries searches each long run to its
+    // end for every line, so a page holding one run of many thousand letters
+    // (a damaged or machine-written copy) would take minutes to lay out.
+    editor->setWordWrapMode(HasLongUnbrokenRun(*editor->document()) ? QTextOption::WrapAnywhere
+                                                                    : QTextOption::WrapAtWordBoundaryOrAnywhere);
     // A new page is read from its top.
     editor->moveCursor(QTextCursor::Start);
     editor->document()->setModified(false);

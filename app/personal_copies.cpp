@@ -74,6 +74,17 @@ CopyReading ReadPersonalCopy(QByteArrayView bytes, QTextDocument& document) {
   return reading;
 }
 
+bool HasLongUnbrokenRun(const QTextDocument& document) {
+  constexpr int kLongRun = 4096;
+  if (document.characterCount() <= kLongRun) return false;
+  int run = 0;
+  for (const QChar c : document.toPlainText()) {
+    run = c.isSpace() ? 0 : run + 1;
+    if (run > kLongRun) return true;
+  }
+  return false;
+}
+
 void KeepBackup(const QString& path) {
   const QString backup = path + ".bak";
   QFile copy(path);

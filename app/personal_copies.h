@@ -30,6 +30,10 @@ struct CopyReading {
 // save cannot replace them with an empty page.
 CopyReading ReadPersonalCopy(QByteArrayView bytes, QTextDocument& document);
 
+// Whether the document holds a run of more than a few thousand characters
+// without a space or line break.
+bool HasLongUnbrokenRun(const QTextDocument& document);
+
 // Keeps the bytes of a damaged copy as path + ".bak" before it is replaced.
 // Throws std::runtime_error naming the file and the reason when it cannot.
 void KeepBackup(const QString& path);
