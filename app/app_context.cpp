@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
+#include "personal_copies.h"
+
 namespace kal {
 namespace {
 
@@ -31,11 +33,32 @@ AppContext& App() { return Current(); }
 
 void SetApp(const AppContext& context) { Current() = context; }
 
-QString PersonalCopyFolder() {
+namespace {
+
+bool ProgramFolderWritable() {
   const AppContext& app = App();
-  const bool writable = app.folderWritable ? app.folderWritable(app.programFolder) : FolderAcceptsFiles(app.programFolder);
-  if (writable) return app.programFolder;
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return app.folderWritable ? app.folderWritable(app.programFolder) : FolderAcceptsFiles(app.programFolder);
+}
+
+}  // namespace
+
+QString UserCopyFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+
+QString PersonalCopyFolder() { return ProgramFolderWritable() ? App().programFolder : UserCopyFolder(); }
+
+QString FindPersonalCopy(uint16_t dateKey, bool troparion) {
+  for (const QString& folder : {UserCopyFolder(), App().programFolder}) {
+    const QString path = PersonalFilePath(folder, dateKey, troparion);
+    if (QFileInfo::exists(path)) return path;
+  }
+  return PersonalFilePath(PersonalCopyFolder(), dateKey, troparion);
+}
+
+QString PersonalCopySaveTarget(const QString& shownPath) {
+  const QFileInfo shown(shownPath);
+  if (shown.absolutePath() != QFileInfo(App().programFolder).absoluteFilePath() || ProgramFolderWritable())
+    return shownPath;
+  return QDir(UserCopyFolder()).filePath(shown.fileName());
 }
 
 }  // namespace kal

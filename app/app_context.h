@@ -5,6 +5,7 @@
 
 #include <QSize>
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 #include "prompt.h"
@@ -32,9 +33,22 @@ struct AppContext {
 AppContext& App();
 void SetApp(const AppContext& context);
 
-// The folder where personalised copies live: the program's folder when it
-// can be written, else the per-user data folder. Loading and saving both use
-// this one rule, so a copy is always found where it was written.
+// The folder where a new personalised copy is written: the program's folder
+// when it can be written, else the per-user data folder.
 QString PersonalCopyFolder();
+
+// The per-user data folder for copies.
+QString UserCopyFolder();
+
+// The copy of a page (date key, view) to show: the one in the per-user data
+// folder, else the one in the program's folder, else (no copy yet) the path
+// a new copy is written to. Looking in both places keeps a copy in sight
+// whichever way the program folder's permissions change.
+QString FindPersonalCopy(uint16_t dateKey, bool troparion);
+
+// Where saving the copy shown from shownPath writes: the same file when its
+// folder can be written, else the same name in the per-user data folder
+// (which is then the copy found first).
+QString PersonalCopySaveTarget(const QString& shownPath);
 
 }  // namespace kal

@@ -49,12 +49,19 @@ void LayOutVisiblePart(QTextEdit* editor) {
 
 }  // namespace
 
+namespace {
+
+const char* const kDamagedCopyNote = " - the file is damaged: only the text that could be read is shown";
+
+}  // namespace
+
 void TDateBox::LoadDay(bool withIcons) {
   WaitCursor wait;
   const CalendarMode mode = main_->Mode();
   const bool troparion = !main_->ReadingsView();
   const uint16_t key = DateKey(day_, mode);
-  main_->PersonalFileName = PersonalFilePath(PersonalCopyFolder(), key, troparion);
+  main_->PersonalFileName = FindPersonalCopy(key, troparion);
+  main_->PersonalCopyDamaged = false;
 
   IconPanel* icons = main_->Icons();
   const SelectedDay day = day_;
@@ -80,7 +87,7 @@ void TDateBox::LoadDay(bool withIcons) {
       if (!personal.open(QIODevice::ReadOnly)) {
         throw std::runtime_error(personal.errorString().toStdString());
       }
-      ReadPersonalCopy(personal.readAll(), *editor->document());
+      main_->PersonalCopyDamaged = ReadPersonalCopy(personal.readAll(), *editor->document()).damaged;
       main_->SetPersonalBackground(true);
       if (troparion) {
         main_->StatusText = "Viewing personalized troparia and kontakia for " + main_->DateCaption();
@@ -88,6 +95,7 @@ void TDateBox::LoadDay(bool withIcons) {
         main_->StatusText = "Viewing personalized bible verses for " + main_->DateCaption();
         verseNumbers->setEnabled(false);
       }
+      if (main_->PersonalCopyDamaged) main_->StatusText += kDamagedCopyNote;
     } else {
       main_->SetPersonalBackground(false);
       if (troparion) {
@@ -107,6 +115,11 @@ void TDateBox::LoadDay(bool withIcons) {
         }
       }
     }
+    // Breaking lines only at word boundaries searches each long run to its
+    // end for every line, so a page holding one run of many thousand letters
+    // (a damaged or machine-written copy) would take minutes to lay out.
+    editor->setWordWrapMode(HasLongUnbrokenRun(*editor->document()) ? QTextOption::WrapAnywhere
+                                                                    : QTextOption::WrapAtWordBoundaryOrAnywhere);
     // A new page is read from its top.
     top.reset();
     times.editor = clock.nsecsElapsed() - times.text;

@@ -15,6 +15,7 @@
 #include "find_dialog.h"
 #include "hymnpak/hymnpak.h"
 #include "icon_libraries.h"
+#include "loadable_library.h"
 #include "main_form.h"
 #include "text_search.h"
 
@@ -124,7 +125,10 @@ void FindCommands::FindSaintCommand(QObject* sender) {
 std::uint16_t FindCommands::LookupBibleKey(const QString& folder, const QByteArray& text, std::uint16_t key) {
   const QString path = folder + "/" + kVersePakFileName;
   if (!QFile::exists(path)) return key;
-  void* library = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+  // A library cut short would fault inside dlopen instead of failing.
+  void* library = LooksLoadable(QFile::encodeName(path).toStdString())
+                      ? dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL)
+                      : nullptr;
   if (!library) throw EDLLLoadError("Unable to Load DLL");
   const auto search = reinterpret_cast<SearchBibleLookupTableFn>(dlsym(library, "SearchBibleLookupTable"));
   if (!search) {

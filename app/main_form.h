@@ -87,6 +87,7 @@ class TMainForm : public QMainWindow {
   bool LeavingPage = false;
   bool SavedModified = false;
   QString PersonalFileName;
+  bool PersonalCopyDamaged = false;  // the copy on display did not read cleanly
   int ScreenHeight = 0;
   int SavedIconPanelWidth = 0;
   QString StatusText;

@@ -20,6 +20,27 @@ PromptAnswer Ask(PromptKind kind, const QString& text, PromptButtons buttons) {
   return App().prompt->Ask(kind, TMainForm::ApplicationTitle(), text, buttons);
 }
 
+// Writes the page as the day's copy and returns the file written. A copy
+// that did not read cleanly is replaced only when the user agrees, and is
+// kept as a .bak first.
+QString WritePersonalCopy(TMainForm& form, QTextEdit& editor) {
+  const QString shown = form.PersonalFileName;
+  const QString target = PersonalCopySaveTarget(shown);
+  if (form.PersonalCopyDamaged && QFile::exists(shown)) {
+    const PromptAnswer answer =
+        Ask(PromptKind::Confirmation,
+            "The personalized file\r\n" + shown + "\r\nis damaged: only the text that could be read is shown.\r\n\r\n"
+                "Replace it with the page as it is now? The damaged file is kept as\r\n" + shown + ".bak",
+            PromptButtons::OkCancel);
+    if (answer != PromptAnswer::Ok) throw AbortCommand();
+    KeepBackup(shown);
+  }
+  RemoveOrphanedTemporaries(target);
+  WriteFileAtomically(target, richtext::writeRtf(*editor.document()));
+  form.PersonalCopyDamaged = false;
+  return target;
+}
+
 }  // namespace
 
 void TMainForm::SaveCommand(QObject* sender) {
@@ -31,11 +52,10 @@ void TMainForm::SaveCommand(QObject* sender) {
                                     PromptButtons::YesNoCancel);
     if (answer == PromptAnswer::Yes) {
       RedrawFreeze freeze(this);
-      const QString saved = PersonalFileName;
-      WriteFileAtomically(saved, richtext::writeRtf(*editor_->document()));
+      const QString saved = WritePersonalCopy(*this, *editor_);
       dateBox_->LoadDay(false);
       editor_->document()->setModified(false);
-      StatusText = "Saved as " + saved.toUpper();
+      StatusText = "Saved as " + saved;
       ShowStatusText();
     } else if (answer == PromptAnswer::No) {
       RedrawFreeze freeze(this);
@@ -67,15 +87,15 @@ void TMainForm::SaveCommand(QObject* sender) {
           PromptButtons::OkCancel);
   if (answer != PromptAnswer::Ok) return;
   RedrawFreeze freeze(this);
-  const QString saved = PersonalFileName;
-  WriteFileAtomically(saved, richtext::writeRtf(*editor_->document()));
-  if (!exists) {
+  const QString saved = WritePersonalCopy(*this, *editor_);
+  if (!exists || saved != PersonalFileName) {
     // The page now shows the copy, with its background and status.
     dateBox_->LoadDay(false);
     FollowSelection();
   }
   editor_->document()->setModified(false);
-  StatusText = "Saved as " + saved.toUpper();
+  // The copy's name is upper case; the folder is shown as it really is.
+  StatusText = "Saved as " + saved;
   ShowStatusText();
 }
 
@@ -88,7 +108,9 @@ void TMainForm::SaveAsCommand() {
   } else {
     WriteFileAtomically(chosen, editor_->document()->toPlainText().toUtf8());
   }
-  StatusText = "Saved as " + chosen.toUpper();
+  // The path as the file really is named: on a case-sensitive disk an
+  // upper-cased one would name no file.
+  StatusText = "Saved as " + chosen;
   editor_->document()->setModified(false);
   ShowStatusText();
 }
@@ -112,7 +134,7 @@ void TMainForm::DeleteFileCommand() {
           PromptButtons::YesNo) != PromptAnswer::Yes)
     return;
   RedrawFreeze freeze(this);
-  const QString path = PersonalFileName.toUpper();
+  const QString path = PersonalFileName;
   const bool deleted = QFile::remove(PersonalFileName);
   dateBox_->LoadDay(false);
   StatusText = deleted ? path + " Deleted." : "Unable to Delete " + path + ".";

@@ -5,6 +5,7 @@
 
 #include "icon_library.h"
 #include "icon_resources.h"
+#include "loadable_library.h"
 
 namespace kal {
 namespace {
@@ -20,6 +21,7 @@ struct PackExports {
 class PackUse {
  public:
   PackUse(const std::string& path, const char* failureText) {
+    if (!LooksLoadable(path)) throw EDLLLoadError(failureText);
     handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) throw EDLLLoadError(failureText);
     exports_.instance = reinterpret_cast<GetMultInstanceFn>(dlsym(handle_, "GetMultInstance"));

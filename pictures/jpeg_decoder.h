@@ -31,7 +31,11 @@ class TJPEGStreamDecompressor {
   int Trace_Level = 0;
 
   // Pictures above this many pixels are refused before any memory is taken.
-  std::size_t MaxPixels = std::size_t(1) << 26;
+  // A header can claim up to 65535 x 65535; the program shows icons of about
+  // 200 x 280 and a splash of 371 x 450, so four megapixels leaves ample room
+  // while a false claim costs at most 16 MB.
+  static constexpr std::size_t kMaxPixels = std::size_t(1) << 22;
+  std::size_t MaxPixels = kMaxPixels;
 
   // Receives warnings (the first of each picture, or every one above trace
   // level 2) and trace messages; the shell shows them in a warning box.

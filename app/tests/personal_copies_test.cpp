@@ -3,6 +3,7 @@
 // temporary program folder.
 #include <QAction>
 #include <QDir>
+#include <QScopeGuard>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTextEdit>
@@ -12,6 +13,12 @@
 #include "kalview_fixture.h"
 #include "main_form.h"
 #include "richtext/rtf_reader.h"
+#include "personal_copies.h"
+
+#include <csignal>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/resource.h>
 
 namespace kal {
 namespace {
@@ -19,6 +26,12 @@ namespace {
 QByteArray Contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Put(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(bytes);
 }
 
 QColor PageColour(QTextEdit* editor) { return editor->palette().color(QPalette::Base); }
@@ -31,7 +44,6 @@ class PersonalCopiesTest : public KalviewTest {
     Editor()->moveCursor(QTextCursor::Start);
     Editor()->insertPlainText(text);
   }
-  QString Upper(const char* name) const { return CopyPath(name).toUpper(); }
 };
 
 TEST_F(PersonalCopiesTest, SaveOnAnUnchangedLibraryPageCreatesTheCopy) {
@@ -44,7 +56,8 @@ TEST_F(PersonalCopiesTest, SaveOnAnUnchangedLibraryPageCreatesTheCopy) {
   ASSERT_TRUE(QFile::exists(copy));
   EXPECT_TRUE(Contents(copy).startsWith("{\\rtf1"));
   EXPECT_EQ(PageColour(Editor()), kPersonal);
-  EXPECT_EQ(StatusText(), "Saved as " + Upper("12-25.TRP"));
+  // The copy's name is upper case; its folder is shown as it really is.
+  EXPECT_EQ(StatusText(), "Saved as " + CopyPath("12-25.TRP"));
   EXPECT_FALSE(Editor()->document()->isModified());
 
   // Saving again without a change only informs.
@@ -141,7 +154,7 @@ TEST_F(PersonalCopiesTest, SaveAsWritesRtfOrPlainTextByExtension) {
     const QByteArray bytes = Contents(c.written);
     EXPECT_EQ(bytes.startsWith("{\\rtf1"), c.rtf) << c.chosen.toStdString();
     EXPECT_TRUE((c.rtf ? richtext::rtfToPlainText(bytes) : QString::fromUtf8(bytes)).contains("Exported. "));
-    EXPECT_EQ(StatusText(), "Saved as " + c.written.toUpper());
+    EXPECT_EQ(StatusText(), "Saved as " + c.written);
     EXPECT_FALSE(Editor()->document()->isModified());
   }
   // An export is not a personalised copy; a cancelled dialog writes nothing.
@@ -166,6 +179,9 @@ TEST_F(PersonalCopiesTest, ACopyInPlainTextIsShownAsText) {
   } cases[] = {{{}, Editor()->toPlainText()},
                {"Glory to God \xe2\x80\x94 for all things.\nAmen.", QString::fromUtf8("Glory to God \u2014 for all things.\nAmen.")},
                {"Na\xefve \x93quotes\x94.", QString::fromUtf8("Na\u00efve \u201cquotes\u201d.")},
+               // UTF-16 as some editors save it, told by its byte-order mark.
+               {QByteArray("\xFF\xFE" "A\0m\0\x14 e\0n\0", 12), QString::fromUtf8("Am\u2014en")},
+               {QByteArray("\xFE\xFF" "\0A\0m\x20\x14\0e\0n", 12), QString::fromUtf8("Am\u2014en")},
                {"", ""}};
   for (const auto& c : cases) {
     if (!c.bytes.isNull()) {
@@ -208,7 +224,7 @@ TEST_F(PersonalCopiesTest, DeleteFileOnEveryPath) {
     EXPECT_EQ(prompt_.Texts(), c.asked);
     EXPECT_EQ(QFile::exists(copy), !c.deleted);
   }
-  EXPECT_EQ(StatusText(), copy.toUpper() + " Deleted.");
+  EXPECT_EQ(StatusText(), copy + " Deleted.");
   EXPECT_NE(PageColour(Editor()), kPersonal);
 
   Press(Qt::Key_F9);
@@ -256,6 +272,175 @@ TEST_F(PersonalCopiesTest, AReadOnlyProgramFolderKeepsCopiesInTheUserDataFolder)
   EXPECT_EQ(PageColour(Editor()), kPersonal);
   EXPECT_TRUE(windows_.main->PersonalFileName.startsWith(dataFolder));
   QFile::remove(dataFolder + "/12-25.TRP");
+}
+
+TEST_F(PersonalCopiesTest, ACopyInEitherFolderIsShownWhicheverIsWritable) {
+  bool writable = false;
+  App().folderWritable = [&writable](const QString&) { return writable; };
+  const QString userCopy = UserCopyFolder() + "/12-25.TRP";
+  const auto cleanUp = qScopeGuard([&] { QFile::remove(userCopy); });
+  // A copy left in the program's folder, which is now read-only.
+  Put(CopyPath("12-25.TRP"), "{\\rtf1\\ansi From the program folder.\\par}");
+  Start();
+  EXPECT_EQ(Editor()->toPlainText().toStdString(), "From the program folder.");
+  EXPECT_EQ(PageColour(Editor()), kPersonal);
+  // An edit is saved to the per-user folder, whose copy is shown from then
+  // on; the one it came from stays as it was.
+  Edit("Edited. ");
+  prompt_.answers = {PromptAnswer::Ok};
+  Press(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(prompt_.Texts(), QStringList{"Save changes/additions to personalized file?"});
+  EXPECT_EQ(richtext::rtfToPlainText(Contents(userCopy)).toStdString(), "Edited. From the program folder.");
+  EXPECT_EQ(richtext::rtfToPlainText(Contents(CopyPath("12-25.TRP"))).toStdString(), "From the program folder.");
+  EXPECT_EQ(StatusText().toStdString(), ("Saved as " + userCopy).toStdString());
+  EXPECT_EQ(windows_.main->PersonalFileName, userCopy);
+  // With the folder writable again the per-user copy is still the one shown
+  // and the one saved.
+  writable = true;
+  Press(Qt::Key_F7);
+  Press(Qt::Key_F6);
+  EXPECT_EQ(Editor()->toPlainText().toStdString(), "Edited. From the program folder.");
+  Edit("Again. ");
+  prompt_.answers = {PromptAnswer::Ok};
+  Press(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(richtext::rtfToPlainText(Contents(userCopy)).startsWith("Again. Edited. "));
+  EXPECT_EQ(richtext::rtfToPlainText(Contents(CopyPath("12-25.TRP"))).toStdString(), "From the program folder.");
+  // A day without a copy anywhere gets its new one in the program's folder.
+  Press(Qt::Key_F7);
+  prompt_.answers = {PromptAnswer::Ok};
+  Press(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(QFile::exists(CopyPath("12-26.TRP")));
+  EXPECT_FALSE(QFile::exists(UserCopyFolder() + "/12-26.TRP"));
+}
+
+TEST_F(PersonalCopiesTest, ADamagedCopyShowsItsTextWarnsAndIsReplacedOnlyWithABackup) {
+  Start();
+  Edit("My own words. ");
+  prompt_.answers = {PromptAnswer::Ok};
+  Press(Qt::Key_S, Qt::ControlModifier);
+  const QString copy = CopyPath("12-25.TRP");
+  const QByteArray intact = Contents(copy);
+  ASSERT_TRUE(intact.contains("{\\colortbl"));
+  // One byte changed: the font table's closing brace, the colour table's,
+  // and the colour table's opening brace (the document then closes early).
+  const qsizetype fontTableEnd = intact.indexOf("}}") + 1, colours = intact.indexOf("{\\colortbl");
+  const qsizetype coloursEnd = intact.indexOf('}', colours);
+  const QString damagedNote = " - the file is damaged: only the text that could be read is shown";
+  for (qsizetype at : {fontTableEnd, coloursEnd, colours}) {
+    QByteArray damaged = intact;
+    damaged[at] = 'x';
+    Put(copy, damaged);
+    Press(Qt::Key_F7);
+    Press(Qt::Key_F6);
+    EXPECT_TRUE(Editor()->toPlainText().startsWith("My own words. ")) << at << Editor()->toPlainText().toStdString();
+    EXPECT_TRUE(Editor()->toPlainText().contains("Nativity", Qt::CaseInsensitive)) << at << Editor()->toPlainText().toStdString();
+    EXPECT_EQ(StatusText().toStdString(),
+              ("Viewing personalized troparia and kontakia for December 25/January 7" + damagedNote).toStdString());
+    EXPECT_EQ(PageColour(Editor()), kPersonal);
+    EXPECT_FALSE(Editor()->document()->isModified());
+  }
+  const QByteArray damaged = Contents(copy);
+  const QString question = "The personalized file\r\n" + copy +
+                           "\r\nis damaged: only the text that could be read is shown.\r\n\r\n"
+                           "Replace it with the page as it is now? The damaged file is kept as\r\n" + copy + ".bak";
+  // Leaving the edited page: Yes, then Cancel on the damage question keeps
+  // the file and the day.
+  Edit("Added. ");
+  prompt_.asked.clear();
+  prompt_.answers = {PromptAnswer::Yes, PromptAnswer::Cancel};
+  Press(Qt::Key_F7);
+  EXPECT_EQ(prompt_.Texts(), (QStringList{"Text has changed. Save changes/additions to personalized file?", question}));
+  EXPECT_EQ(Contents(copy), damaged);
+  EXPECT_EQ(ShownDate(), (YearMonthDay{2020, 12, 25}));
+  EXPECT_FALSE(QFile::exists(copy + ".bak"));
+  // Saving with OK keeps the damaged bytes beside the new copy.
+  prompt_.asked.clear();
+  prompt_.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
+  Press(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(prompt_.Texts(), (QStringList{"Save changes/additions to personalized file?", question}));
+  EXPECT_EQ(Contents(copy + ".bak"), damaged);
+  EXPECT_TRUE(richtext::rtfToPlainText(Contents(copy)).startsWith("Added. My own words. ")) << richtext::rtfToPlainText(Contents(copy)).toStdString();
+  EXPECT_EQ(StatusText().toStdString(), ("Saved as " + copy).toStdString());
+  // The copy is whole again: the next save asks nothing more.
+  Press(Qt::Key_F7);
+  Press(Qt::Key_F6);
+  EXPECT_FALSE(StatusText().contains("damaged"));
+  Edit("Whole. ");
+  prompt_.asked.clear();
+  prompt_.answers = {PromptAnswer::Ok};
+  Press(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(prompt_.Texts(), QStringList{"Save changes/additions to personalized file?"});
+}
+
+// A program folder on a small file system that is full, where one can be
+// mounted; elsewhere this process's file-size limit, which the system
+// enforces the same way, refuses the write.
+class FullDisk {
+ public:
+  explicit FullDisk(const QString& under) : mount_(under + "/full") {
+    QDir().mkpath(mount_);
+    if (::mount("tmpfs", QFile::encodeName(mount_).constData(), "tmpfs", 0, "size=64k") == 0) {
+      mounted_ = true;
+      QFile filler(mount_ + "/filler");
+      if (filler.open(QIODevice::WriteOnly)) {
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+      }
+      reason_ = std::strerror(ENOSPC);
+    } else {
+      reason_ = std::strerror(EFBIG);
+    }
+  }
+  ~FullDisk() {
+    if (mounted_) ::umount2(QFile::encodeName(mount_).constData(), MNT_DETACH);
+  }
+  QString Folder() const { return mount_; }
+  std::string Reason() const { return reason_; }
+  // Runs a write under the file-size limit when no small disk was mounted.
+  void Write(const std::function<void()>& write) const {
+    if (mounted_) return write();
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &before); });
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const auto restoreSignal = qScopeGuard([&] { std::signal(SIGXFSZ, oldHandler); });
+    rlimit small = before;
+    small.rlim_cur = 512;
+    setrlimit(RLIMIT_FSIZE, &small);
+    write();
+  }
+
+ private:
+  QString mount_;
+  bool mounted_ = false;
+  std::string reason_;
+};
+
+TEST_F(PersonalCopiesTest, AFullDiskNamesTheSystemsReasonAndTheFile) {
+  FullDisk disk(Folder());
+  App().programFolder = disk.Folder();
+  Start();
+  Edit(QString(2000, 'w') + " ");
+  prompt_.answers = {PromptAnswer::Ok};
+  disk.Write([this] { Press(Qt::Key_S, Qt::ControlModifier); });
+  ASSERT_EQ(prompt_.asked.size(), 2u);
+  EXPECT_EQ(prompt_.asked[1].kind, PromptKind::Error);
+  EXPECT_EQ(prompt_.asked[1].text.toStdString(), ("Cannot write " + disk.Folder() + "/12-25.TRP: ").toStdString() + disk.Reason());
+  EXPECT_TRUE(Editor()->document()->isModified());
+  EXPECT_EQ(QDir(disk.Folder()).entryList(QDir::Files | QDir::Hidden).filter("12-25").size(), 0);
+}
+
+TEST_F(PersonalCopiesTest, TemporariesLeftByAnInterruptedSaveGoAtTheDaysNextSave) {
+  for (const char* name : {"12-25.TRP.a1B2c3", "12-25.TRP.Qz09Xy", "12-25.TRP.backup", "12-26.TRP.x9Y8z7", "12-25.TRP.bak"})
+    Put(CopyPath(name), "{\\rtf1 partial");
+  Start();
+  prompt_.answers = {PromptAnswer::Ok};
+  Press(Qt::Key_S, Qt::ControlModifier);
+  ASSERT_TRUE(QFile::exists(CopyPath("12-25.TRP")));
+  QStringList left = QDir(Folder()).entryList({"12-2*"}, QDir::Files);
+  left.sort();
+  EXPECT_EQ(left, (QStringList{"12-25.TRP", "12-25.TRP.backup", "12-25.TRP.bak", "12-26.TRP.x9Y8z7"}));
 }
 
 }  // namespace

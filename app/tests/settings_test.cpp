@@ -149,8 +149,9 @@ TEST_F(SettingsTest, DialogsAreCentredAtFirstAndKeptOnTheScreenWhenSaved) {
   TDateBox& box = *windows_.dateBox;
   EXPECT_EQ(box.x(), 1280 / 2 - box.width() / 2);
   box.move(1200, -50);
+  const int width = box.width();  // the box is gone once the windows are closed
   Stop();
-  EXPECT_EQ(Stored("DateWindow/Left").toInt(), 1280 - box.width());
+  EXPECT_EQ(Stored("DateWindow/Left").toInt(), 1280 - width);
   EXPECT_EQ(Stored("DateWindow/Top"), "0");
 }
 

@@ -82,6 +82,22 @@ TEST(KaldayIcon, WritesThePicture) {
   EXPECT_EQ(IconKalday({"--icon-out", file}).status, 2) << "--icon-out needs --icon";
 }
 
+TEST(KaldayIcon, ATruncatedPackIsReportedAndEndsWithStatusOne) {
+  std::ifstream in(ProgramFolder() / "XTRAPICS.so", std::ios::binary);
+  const std::string pack((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_GT(pack.size(), 1000000u);
+  static const Options options;
+  const kal::SelectedDay day = kal::MakeSelectedDay(kal::EncodeDate(2021, 8, 1), kal::CalendarMode::New);
+  const DayContext context{options, day, kal::CalendarMode::New};
+  for (std::size_t cut : {std::size_t(100), pack.size() / 3, pack.size() * 9 / 10}) {
+    QTemporaryDir folder;
+    std::ofstream(folder.filePath("XTRAPICS.so").toStdString(), std::ios::binary) << pack.substr(0, cut);
+    std::ostringstream out, err;
+    EXPECT_EQ(PrintIconText(context, folder.path().toStdString(), out, err), 1) << cut;
+    EXPECT_EQ(err.str(), "kalday: Unable to Load XTRAPICS.DLL\n") << cut;
+  }
+}
+
 TEST(KaldayIcon, Json) {
   // In-process the program's folder holds no pack: the base library answers.
   const Outcome run = IconKalday({"--date", "2021-08-06", "--icon", "--json"});

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "calendar/day_designation.h"
@@ -169,6 +170,47 @@ TEST(IconBinding, PackPresentAbsentAndUnusable) {
       EXPECT_STREQ(e.what(), "Unable to Load XTRAPICS.DLL") << b.name;
     }
   }
+}
+
+// A pack cut short, as an interrupted copy leaves it: mapping it would fault
+// on the missing pages, so it must count as a pack that cannot load.
+TEST(IconBinding, TruncatedPacksCannotLoad) {
+  QFile whole(QString::fromStdString(PackPath()));
+  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+  const QByteArray bytes = whole.readAll();
+  ASSERT_GT(bytes.size(), 1 << 20);
+  const qsizetype size = bytes.size();
+  for (qsizetype cut : {qsizetype(0), qsizetype(16), qsizetype(63), qsizetype(200), qsizetype(4096), size / 10, size / 4,
+                        size / 2, size * 9 / 10, size - size / 100}) {
+    Folder folder;
+    folder.PutPack(bytes.left(cut));
+    IconLibraries pack(folder.Path());
+    ASSERT_TRUE(pack.PackPresent());
+    try {
+      pack.SecondIconExists(10801);
+      ADD_FAILURE() << cut << " bytes: no error";
+    } catch (const EDLLLoadError& e) {
+      EXPECT_STREQ(e.what(), "Unable to Load XTRAPICS.DLL") << cut;
+    }
+    EXPECT_THROW(pack.Fetch(10801), EDLLLoadError) << cut;
+  }
+  // Damaged headers: program headers pointing past the end, or a segment
+  // claiming more bytes than the file has.
+  auto patched = [&bytes](qsizetype at, quint64 value) {
+    QByteArray copy = bytes;
+    std::memcpy(copy.data() + at, &value, sizeof value);
+    return copy;
+  };
+  const qsizetype phoff = 0x20, firstSegmentFileSize = 64 + 0x20;
+  for (const QByteArray& damaged : {patched(phoff, quint64(size)), patched(firstSegmentFileSize, quint64(size) * 2)}) {
+    Folder folder;
+    folder.PutPack(damaged);
+    EXPECT_THROW(IconLibraries(folder.Path()).SecondIconExists(10801), EDLLLoadError);
+  }
+  // The whole pack, copied the same way, still loads.
+  Folder intact;
+  intact.PutPack(bytes);
+  EXPECT_TRUE(IconLibraries(intact.Path()).SecondIconExists(10801));
 }
 
 // The icon panel's state through the real libraries.

@@ -211,6 +211,31 @@ TEST(JpegDecoder, OversizedHeaderIsRefusedBeforeAllocating) {
   EXPECT_NE(DecodeError(kaltest::BasePicture(914), decoder).find("too large"), std::string::npos);
 }
 
+// A header may claim any size up to 65535 x 65535; the picture behind it is
+// refused by its claim, before the rows are allocated, well below what would
+// exhaust memory, and far above what an icon panel shows.
+TEST(JpegDecoder, DefaultLimitRefusesAHugeHeaderClaim) {
+  auto claiming = [](int width, int height) {
+    QByteArray bytes = kaltest::BasePicture(914);
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    EXPECT_GT(frame, 0);
+    bytes[frame + 5] = char(height >> 8);
+    bytes[frame + 6] = char(height & 0xFF);
+    bytes[frame + 7] = char(width >> 8);
+    bytes[frame + 8] = char(width & 0xFF);
+    return bytes;
+  };
+  const TJPEGStreamDecompressor decoder;
+  EXPECT_LE(decoder.MaxPixels, std::size_t(8) << 20);
+  for (const auto& [width, height] : {std::pair{65000, 1032}, std::pair{8192, 8192}, std::pair{4000, 3000}}) {
+    TJPEGStreamDecompressor fresh;
+    EXPECT_EQ(DecodeError(claiming(width, height), fresh), "Picture too large: " + std::to_string(width) + " x " +
+                                                               std::to_string(height) + " pixels");
+  }
+  // The largest picture the program has, the splash, is well inside.
+  EXPECT_GE(decoder.MaxPixels, std::size_t(371 * 450 * 4));
+}
+
 TEST(JpegDecoder, ThrowingMessageSinkDoesNotCrossLibjpeg) {
   TJPEGStreamDecompressor decoder;
   decoder.SetMessageSink([](const std::string&) { throw std::runtime_error("sink failed"); });
