@@ -152,7 +152,11 @@ int main(int argc, char* argv[]) {
   kal::TMainForm::SetApplicationTitle("Kalendra " KAL_VERSION);
   application.setProperty("kalHelpFile", "KALVIEW.HLP");
   kal::ProgramWindows windows = kal::CreateProgramWindows();
-  if (firstPageOnly) return PrintFirstPage(windows, printing);
+  if (firstPageOnly) {
+    // A check leaves the user's settings as they were: the main window would
+    // save its off-screen placement when destroyed.
+    std::_Exit(PrintFirstPage(windows, printing));
+  }
   boxes.SetParent(windows.main.get());
   windows.main->show();
   splash.reset();

@@ -56,7 +56,11 @@ first_page() {  # readings: 1 or 0
   rm -rf "$XDG_CONFIG_HOME/Norwick"
   mkdir -p "$XDG_CONFIG_HOME/Norwick"
   printf '[Options]\nOldCalendar=0\nDailyBibleReadings=%s\nTroparionKontakion=%s\n' "$1" $((1 - $1)) >"$settings"
+  cp "$settings" "$work/settings.before"
   QT_QPA_PLATFORM=offscreen kalview --first-page >"$work/page.txt" 2>"$work/page_err.txt"
+  local status=$?
+  cmp -s "$settings" "$work/settings.before" || fail "kalview --first-page changed the settings"
+  return $status
 }
 if ! first_page 1; then
   fail "kalview --first-page (readings) failed: $(cat "$work/page_err.txt")"
