@@ -50,18 +50,33 @@ bool NamesPlatform(int argc, char** argv) {
 // While the application is created, a platform that cannot start ends the
 // program with one line and status 1 instead of Qt's abort; the plugin's
 // warnings are held back and only passed on when the start succeeds.
-std::vector<std::pair<QtMsgType, std::string>>* heldMessages = nullptr;
+struct HeldMessage {
+  QtMsgType type;
+  std::string category;
+  std::string text;
+};
+std::vector<HeldMessage>* heldMessages = nullptr;
 QtMessageHandler previousHandler = nullptr;
 
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type == QtFatalMsg) {
-    std::string first = message.section('\n', 0, 0).trimmed().toStdString();
-    std::fprintf(stderr, "kalview: cannot open a window: %s\n", first.c_str());
+    // The plugin's first warning names the cause (the display, the plugin);
+    // Qt's own last words only say that no platform could start.
+    std::string cause = message.section('\n', 0, 0).trimmed().toStdString();
+    if (heldMessages) {
+      for (const HeldMessage& held : *heldMessages) {
+        if (held.category.rfind("qt.qpa", 0) == 0) {
+          cause = QString::fromStdString(held.text).section('\n', 0, 0).trimmed().toStdString();
+          break;
+        }
+      }
+    }
+    std::fprintf(stderr, "kalview: cannot open a window: %s\n", cause.c_str());
     std::fflush(stderr);
     std::_Exit(1);
   }
   if (heldMessages) {
-    heldMessages->emplace_back(type, message.toStdString());
+    heldMessages->push_back({type, context.category ? context.category : "", message.toStdString()});
   } else if (previousHandler) {
     previousHandler(type, context, message);
   }
@@ -117,13 +132,16 @@ int main(int argc, char* argv[]) {
   }
   const bool firstPageOnly = HasArgument(argc, argv, "--first-page");
 
-  std::vector<std::pair<QtMsgType, std::string>> held;
+  std::vector<HeldMessage> held;
   heldMessages = &held;
   previousHandler = qInstallMessageHandler(StartupMessageHandler);
   QApplication application(argc, argv);
   heldMessages = nullptr;
   qInstallMessageHandler(previousHandler);
-  for (const auto& [type, text] : held) qt_message_output(type, QMessageLogContext(), QString::fromStdString(text));
+  for (const HeldMessage& message : held) {
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
+    qt_message_output(message.type, context, QString::fromStdString(message.text));
+  }
 
   QCoreApplication::setOrganizationName("Norwick");
   QCoreApplication::setApplicationName("Kalendra");
