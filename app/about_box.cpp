@@ -10,6 +10,7 @@
 
 #include "app_context.h"
 #include "date_box.h"
+#include "kal_version.h"
 #include "locale_date_names.h"
 #include "main_form.h"
 #include "modal_runner.h"
@@ -85,7 +86,7 @@ TAboutBox::TAboutBox(QWidget* parent)
   blue.setColor(QPalette::WindowText, Qt::blue);
   name->setPalette(blue);
   AddLabel(panel_, "ProductDescription", "for Windows 95/98/ME/NT4/2000", 104);
-  AddLabel(panel_, "Version", "Version 2.0", 130);
+  AddLabel(panel_, "Version", "Version " KAL_VERSION, 130);
   AddLabel(panel_, "Notice1", "Troparia, kontakia and readings of each day", 190);
   AddLabel(panel_, "Notice2", "Bible text: KJV, with the WEB deuterocanon", 214);
   QLabel* comments = AddLabel(panel_, "Comments", QString(), 246);

@@ -5,6 +5,7 @@
 //   kal_draw_icons xtrapics OUTDIR HYMN_DATA_DIR SECOND_ICONS_LIST [CONTACT_SHEET.png]
 //   kal_draw_icons iconpack OUTDIR ICON_LIST [CONTACT_SHEET.png]
 //   kal_draw_icons splash OUTDIR
+//   kal_draw_icons appicon OUTDIR NAME SIZE...
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "app_icon.h"
 #include "icon_painter.h"
 #include "icon_subjects.h"
 #include "jpeg_writer.h"
@@ -92,7 +94,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments().mid(1);
-  if (args.size() < 2) return Fail("usage: kal_draw_icons xtrapics|iconpack|splash OUTDIR ...");
+  if (args.size() < 2) return Fail("usage: kal_draw_icons xtrapics|iconpack|splash|appicon OUTDIR ...");
   // The inscription face is loaded from its file where present, so the
   // pictures do not depend on the font configuration.
   for (const char* file : {"/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf",
@@ -133,5 +135,10 @@ int main(int argc, char** argv) {
       return Fail(error);
     return 0;
   }
-  return Fail("usage: kal_draw_icons xtrapics|iconpack|splash OUTDIR ...");
+  if (mode == QLatin1String("appicon") && args.size() >= 4) {
+    QString error;
+    if (!icons::WriteAppIcons(outDir, args[2], args.mid(3), &error)) return Fail(error);
+    return 0;
+  }
+  return Fail("usage: kal_draw_icons xtrapics|iconpack|splash|appicon OUTDIR ...");
 }
