@@ -54,6 +54,8 @@ class TDateBox : public QDialog {
 
  private:
   void CalendarChange(QObject* sender);
+  // The selected day on the calendar in force (shifted on the Old Calendar).
+  DayNumber ActiveDate() const;
   void GridChangedByUser();
   void StepCommand(DateStep step);
 
