@@ -79,6 +79,25 @@ TEST_F(WindowOwnersTest, FindBibleVersesAndPrintRangeBoxesBelongToTheirDialogs) 
   EXPECT_EQ(PromptOwner::Current(), nullptr);
 }
 
+TEST_F(WindowOwnersTest, FindsAskedFromTheFindDialogAnswerOverIt) {
+  Start();
+  Run("MFind");
+  auto* dialog = windows_.main->findChild<QDialog*>("FindDialog");
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(dialog->isVisible());
+  dialog->findChild<QLineEdit*>("FindText")->setText("no such words in any page");
+  QMetaObject::invokeMethod(dialog, "FindRequested");
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_TRUE(boxes_.boxes[0].text.startsWith("Cannot find"));
+  EXPECT_EQ(boxes_.boxes[0].owner, "FindDialog");
+  // F3 in the main window with the dialog closed: over the main window.
+  dialog->hide();
+  boxes_.boxes.clear();
+  Run("MFindNext");
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_EQ(boxes_.boxes[0].owner, "");
+}
+
 TEST_F(WindowOwnersTest, AMessageBoxTakesAwayTheSplashFirst) {
   MessageBoxPrompt realBoxes;
   TSplashScreen splash;
