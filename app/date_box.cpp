@@ -1,10 +1,12 @@
 #include "date_box.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -131,6 +133,18 @@ TDateBox::TDateBox(TMainForm* mainForm, QDate today)
 }
 
 TDateBox::~TDateBox() { SavePlacement(); }
+
+void TDateBox::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !isMinimized()) return;
+  // The window cannot be minimised, even where the window manager offers it
+  // anyway; it would take the main window with it, the window it belongs to.
+  QTimer::singleShot(0, this, [this] {
+    for (QWidget* window : {static_cast<QWidget*>(main_), static_cast<QWidget*>(this)}) {
+      if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    }
+  });
+}
 
 void TDateBox::SavePlacement() {
   if (placementSaved_) return;

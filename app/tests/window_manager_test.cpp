@@ -33,6 +33,15 @@ QRect Frame(const QWidget& window) { return window.windowHandle()->frameGeometry
 
 using WindowPlacementTest = WindowManagerTest;
 
+// Notes that a window has been minimised, however briefly.
+struct MinimisedWatch : QObject {
+  bool seen = false;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::WindowStateChange && static_cast<QWidget*>(watched)->isMinimized()) seen = true;
+    return false;
+  }
+};
+
 TEST_F(WindowPlacementTest, AMaximisedFirstSessionComesBackWholeWhenUnmaximised) {
   Start();
   TMainForm* main = windows_.main.get();
@@ -142,6 +151,15 @@ TEST_F(WindowPlacementTest, SelectDateOffersOnlyToCloseAndStaysAboveTheMainWindo
   windows_.main->raise();
   windows_.main->activateWindow();
   EXPECT_TRUE(WaitUntilAbove(box, *windows_.main));
+
+  // Asked to minimise all the same (the manager's menu offers it), it stays,
+  // and so does the main window.
+  MinimisedWatch watch;
+  box.installEventFilter(&watch);
+  box.setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return watch.seen; }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !box.isMinimized() && box.isVisible(); }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !windows_.main->isMinimized(); }));
 }
 
 using WindowStackingTest = WindowManagerTest;
