@@ -29,6 +29,13 @@ QSize ScreenInfo::Size() const {
   return screen ? screen->size() : QSize(1024, 768);
 }
 
+QRect ScreenInfo::WorkArea() const {
+  const QRect whole(QPoint(0, 0), Size());
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen && screen->size() == whole.size()) return screen->availableGeometry();
+  return whole;
+}
+
 AppContext& App() { return Current(); }
 
 void SetApp(const AppContext& context) { Current() = context; }

@@ -3,6 +3,7 @@
 // be written. The program fills it from the real system; tests set their own.
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -19,6 +20,9 @@ class ScreenInfo {
  public:
   virtual ~ScreenInfo() = default;
   virtual QSize Size() const;  // the primary screen
+  // The part of it that windows may cover: the primary screen less its
+  // panels; a screen of another size (a test's) is all work area.
+  virtual QRect WorkArea() const;
 };
 
 struct AppContext {

@@ -268,13 +268,7 @@ void TBibleSearchDlg::done(int result) {
 
 void TBibleSearchDlg::ShowForFind(QObject* sender) {
   if (!main_->InBibleSearchMode()) main_->CheckSaveOnLeave(sender);
-  // Wholly on the screen.
-  const ScreenInfo fallback;
-  const QSize screen = App().screen ? App().screen->Size() : fallback.Size();
-  QRect frame = frameGeometry();
-  frame.moveLeft(std::max(0, std::min(frame.left(), screen.width() - frame.width())));
-  frame.moveTop(std::max(0, std::min(frame.top(), screen.height() - frame.height())));
-  move(frame.topLeft());
+  KeepOnWorkArea(*this);
   // The reader may have been moved by the lectionary since the last search.
   OpenSelectedFile();
   RunModal(*this);

@@ -1,10 +1,12 @@
 #include "date_box.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -29,8 +31,10 @@ QDate ToQDate(DayNumber day) { return kDayZero.addDays(day); }
 DayNumber ToDayNumber(const QDate& date) { return static_cast<DayNumber>(kDayZero.daysTo(date)); }
 
 TDateBox::TDateBox(TMainForm* mainForm, QDate today)
-    : QDialog(mainForm, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                            Qt::MSWindowsFixedSizeDialogHint),
+    // A tool window with its close button alone: minimised it would take the
+    // main window with it, and its size is fixed.
+    : QDialog(mainForm, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       main_(mainForm) {
   setObjectName("TDateBox");
   setWindowTitle("Select Date");
@@ -46,10 +50,14 @@ TDateBox::TDateBox(TMainForm* mainForm, QDate today)
   goTo->setObjectName("GoToDate");
   goTo->setShortcut(Qt::CTRL | Qt::Key_O);
   goTo->setProperty("helpContext", 80);
-  connect(goTo, &QAction::triggered, this, [this] { RunCommand([this] { GoToDateCommand(); }); });
+  connect(goTo, &QAction::triggered, this, [this] {
+    const PromptOwner owner(this);
+    RunCommand([this] { GoToDateCommand(); });
+  });
   QAction* easter = menu->addAction("&Find the date of Easter...");
   easter->setObjectName("FindEasterDate");
   connect(easter, &QAction::triggered, this, [this] {
+    const PromptOwner owner(this);
     if (QAction* item = main_->Action("MFindEasterDate")) item->trigger();
   });
 
@@ -128,6 +136,18 @@ TDateBox::TDateBox(TMainForm* mainForm, QDate today)
 
 TDateBox::~TDateBox() { SavePlacement(); }
 
+void TDateBox::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !isMinimized()) return;
+  // The window cannot be minimised, even where the window manager offers it
+  // anyway; it would take the main window with it, the window it belongs to.
+  QTimer::singleShot(0, this, [this] {
+    for (QWidget* window : {static_cast<QWidget*>(main_), static_cast<QWidget*>(this)}) {
+      if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    }
+  });
+}
+
 void TDateBox::SavePlacement() {
   if (placementSaved_) return;
   placementSaved_ = true;
@@ -153,18 +173,25 @@ void TDateBox::SetGrid(DayNumber activeDate, QObject* sender) {
   try {
     CalendarChange(sender);
   } catch (...) {
-    calendar_->setSelectedDate(former);
-    if (former.isValid()) calendar_->setCurrentPage(former.year(), former.month());
+    // The grid goes back only when the day did not change (the page could
+    // not be left); a day that is on display stays on the grid too.
+    if (ToQDate(ActiveDate()) != target) {
+      calendar_->setSelectedDate(former);
+      if (former.isValid()) calendar_->setCurrentPage(former.year(), former.month());
+    }
+    shownDate_ = calendar_->selectedDate();
     throw;
   }
   shownDate_ = calendar_->selectedDate();
 }
 
+DayNumber TDateBox::ActiveDate() const { return main_->Mode() == CalendarMode::Old ? day_.OldDate : day_.NewDate; }
+
 void TDateBox::GridChangedByUser() {
   const QDate clicked = calendar_->selectedDate();
   if (clicked == shownDate_) return;
   const bool done = RunCommand([this] { CalendarChange(calendar_); });
-  if (done) {
+  if (done || ToQDate(ActiveDate()) == clicked) {
     shownDate_ = clicked;
   } else {
     // The page stays: so does the grid.
@@ -199,7 +226,15 @@ void TDateBox::CalendarChange(QObject* sender) {
   main_->InfoBar()->setText(QString::fromStdString(InfoText(day_, mode)));
   month_->setText(QString::fromStdString(MonthText(day_, mode, ProgramDateNames())));
   year_->setText(QString::fromStdString(YearText(day_, mode)));
-  LoadDay(true);
+  try {
+    LoadDay(true);
+  } catch (...) {
+    // The page may be the new day's with only its icon missing: the status
+    // text and the toolbar follow it before the error is told.
+    main_->ShowStatusText();
+    main_->FollowSelection();
+    throw;
+  }
   main_->ShowStatusText();
   main_->FollowSelection();
 }
@@ -218,7 +253,7 @@ void TDateBox::StepCommand(DateStep step) {
   SetGrid(mode == CalendarMode::Old ? target.OldDate : target.NewDate, calendar_);
 }
 
-void TDateBox::GoToDateCommand() { RunGoToDate(*main_, *this, calendar_); }
+void TDateBox::GoToDateCommand() { RunGoToDate(*main_, *this, calendar_, *this); }
 
 IconDay TDateBox::CurrentIconDay() const {
   IconDay iconDay;

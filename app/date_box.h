@@ -52,8 +52,13 @@ class TDateBox : public QDialog {
   void GoToDateCommand();
   void SavePlacement();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void CalendarChange(QObject* sender);
+  // The selected day on the calendar in force (shifted on the Old Calendar).
+  DayNumber ActiveDate() const;
   void GridChangedByUser();
   void StepCommand(DateStep step);
 

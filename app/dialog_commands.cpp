@@ -26,7 +26,7 @@ void ConnectDialogCommands(TMainForm& main) {
   TMainForm* window = &main;
   Bind(main, "MGoToDate", [window](QObject* sender) {
     window->CheckSaveOnLeave(sender);
-    RunGoToDate(*window, *window->DateBox(), sender);
+    RunGoToDate(*window, *window->DateBox(), sender, *window);
   });
   Bind(main, "MPrint", [window](QObject* sender) { PrintCommand(*window, sender); });
   Bind(main, "MPrintRange", [window](QObject* sender) { PrintRangeCommand(*window, sender); });

@@ -59,8 +59,15 @@ FindCommands::FindCommands(TMainForm& form) : QObject(&form), form_(form) {
   setObjectName("FindCommands");
   pageDialog_ = new FindDialog(FindDialog::Kind::PageText, kFindHelp, &form);
   saintDialog_ = new FindDialog(FindDialog::Kind::Saint, kFindSaintHelp, &form);
-  connect(pageDialog_, &FindDialog::FindRequested, this, [this] { RunCommand([this] { FindRequest(); }); });
-  connect(saintDialog_, &FindDialog::FindRequested, this, [this] { RunCommand([this] { FindSaintRequest(); }); });
+  // A request from a dialog: its messages open over it.
+  connect(pageDialog_, &FindDialog::FindRequested, this, [this] {
+    const PromptOwner owner(pageDialog_);
+    RunCommand([this] { FindRequest(); });
+  });
+  connect(saintDialog_, &FindDialog::FindRequested, this, [this] {
+    const PromptOwner owner(saintDialog_);
+    RunCommand([this] { FindSaintRequest(); });
+  });
 
   connect(form.Action("MFind"), &QAction::triggered, this, [this] { RunCommand([this] { FindCommand(); }); });
   connect(form.Action("MFindNext"), &QAction::triggered, this, [this] { RunCommand([this] { FindRequest(); }); });

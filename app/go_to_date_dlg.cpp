@@ -83,14 +83,14 @@ void TGoToDateDlg::ListChanged() {
   App().prompt->Ask(PromptKind::Information, kInvalidCaption, kNotValidDateText, PromptButtons::Ok);
 }
 
-void RunGoToDate(TMainForm& main, TDateBox& dateBox, QObject* sender) {
+void RunGoToDate(TMainForm& main, TDateBox& dateBox, QObject* sender, QWidget& opener) {
   const CalendarMode mode = main.Mode();
   const YearMonthDay shown = ActiveListDate(dateBox.Day(), mode);
   if (!YearInLists(shown.year)) {
     App().prompt->Ask(PromptKind::Information, "Go To Date", GoToDateRangeMessage(), PromptButtons::Ok);
     return;
   }
-  TGoToDateDlg dialog(&main, shown, main.StatusText);
+  TGoToDateDlg dialog(&opener, shown, main.StatusText);
   if (RunModal(dialog) != QDialog::Accepted) return;
   // The grid's change recomputes both calendars and loads the day.
   dateBox.SetGrid(GridDateOf(dialog.Chosen(), mode), sender);

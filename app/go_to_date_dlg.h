@@ -39,8 +39,9 @@ class TGoToDateDlg : public QDialog {
 };
 
 // The Go To Date command of the date selection window: refuses a selected
-// day outside the lists' years, otherwise runs the dialog and, on OK, moves
-// the grid to the chosen day (which loads it).
-void RunGoToDate(TMainForm& main, TDateBox& dateBox, QObject* sender);
+// day outside the lists' years, otherwise runs the dialog over the window
+// the command came from (opener) and, on OK, moves the grid to the chosen
+// day (which loads it).
+void RunGoToDate(TMainForm& main, TDateBox& dateBox, QObject* sender, QWidget& opener);
 
 }  // namespace kal

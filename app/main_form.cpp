@@ -28,7 +28,9 @@
 #include "date_box.h"
 #include "icon_panel.h"
 #include "locale_date_names.h"
+#include "modal_runner.h"
 #include "rich_edit.h"
+#include "window_placement.h"
 
 namespace kal {
 
@@ -257,14 +259,8 @@ void TMainForm::SetPersonalBackground(bool personal) {
 
 void TMainForm::SelectDateCommand(QObject* sender) {
   CheckSaveOnLeave(sender);
-  // Shown wholly on the screen.
-  const ScreenInfo fallback;
-  const QSize screen = App().screen ? App().screen->Size() : fallback.Size();
-  QRect frame = dateBox_->frameGeometry();
-  frame.moveLeft(std::max(0, std::min(frame.left(), screen.width() - frame.width())));
-  frame.moveTop(std::max(0, std::min(frame.top(), screen.height() - frame.height())));
-  dateBox_->move(frame.topLeft());
-  dateBox_->exec();
+  KeepOnWorkArea(*dateBox_);
+  RunModal(*dateBox_);
   ShowStatusText();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "prompt.h"
+
 namespace kal {
 namespace {
 
@@ -13,6 +15,10 @@ std::function<int(QDialog&)>& Runner() {
 }  // namespace
 
 int RunModal(QDialog& dialog) {
+  // Opened over the window that asked for it, and the owner of the boxes
+  // it raises while it is open.
+  StayOverParent(dialog);
+  const PromptOwner owner(&dialog);
   if (Runner()) return Runner()(dialog);
   return dialog.exec();
 }

@@ -9,8 +9,9 @@ class QDialog;
 
 namespace kal {
 
-// Shows the dialog modally and returns its result (QDialog::Accepted or
-// QDialog::Rejected).
+// Shows the dialog modally over its parent and returns its result
+// (QDialog::Accepted or QDialog::Rejected). Message boxes raised while it is
+// open open over it.
 int RunModal(QDialog& dialog);
 
 // Replaces how RunModal shows a dialog; an empty function restores exec().

@@ -4,12 +4,60 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
+#include <vector>
 
 namespace kal {
+namespace {
+
+std::vector<QPointer<QWidget>>& Owners() {
+  static std::vector<QPointer<QWidget>> owners;
+  return owners;
+}
+
+// A splash on the screen stays above every other window, message boxes
+// included: it goes before anything asks.
+void RemoveSplash() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && window->windowType() == Qt::SplashScreen) window->hide();
+  }
+}
+
+}  // namespace
+
+PromptOwner::PromptOwner(QWidget* window) { Owners().emplace_back(window); }
+
+PromptOwner::~PromptOwner() { Owners().pop_back(); }
+
+QWidget* PromptOwner::Current() {
+  const std::vector<QPointer<QWidget>>& owners = Owners();
+  for (auto owner = owners.rbegin(); owner != owners.rend(); ++owner) {
+    if (*owner && (*owner)->isVisible()) return (*owner)->window();
+  }
+  return QApplication::activeModalWidget();
+}
+
+void StayOverParent(QWidget& window) {
+  const QWidget* parent = window.parentWidget();
+  if (parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  }
+}
+
+MessageBoxPrompt::MessageBoxPrompt(QWidget* parent) : parent_(parent) {}
+
+void MessageBoxPrompt::SetParent(QWidget* parent) { parent_ = parent; }
+
+QWidget* MessageBoxPrompt::Owner() const {
+  QWidget* owner = PromptOwner::Current();
+  return owner ? owner : parent_.data();
+}
 
 PromptAnswer MessageBoxPrompt::Ask(PromptKind kind, const QString& title, const QString& text, PromptButtons buttons,
                                    std::optional<QPoint> at) {
-  QMessageBox box(parent_);
+  RemoveSplash();
+  QMessageBox box(Owner());
+  StayOverParent(box);
   switch (kind) {
     case PromptKind::Information: box.setIcon(QMessageBox::Information); break;
     case PromptKind::Confirmation: box.setIcon(QMessageBox::Question); break;
@@ -36,7 +84,9 @@ PromptAnswer MessageBoxPrompt::Ask(PromptKind kind, const QString& title, const 
 }
 
 QString MessageBoxPrompt::ChooseSaveFile(const QString& initialFolder) {
-  QFileDialog dialog(parent_);
+  RemoveSplash();
+  QFileDialog dialog(Owner());
+  StayOverParent(dialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDirectory(initialFolder);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <optional>
 
@@ -24,17 +25,39 @@ class Prompt {
   virtual QString ChooseSaveFile(const QString& initialFolder) = 0;
 };
 
-// The program's prompt: real message boxes and the real save dialog.
+// Declares, while it lives, the window on whose behalf the program asks:
+// a dialog while its own commands run, or while it is shown modally. A
+// message box opens over the innermost such window that is shown.
+class PromptOwner {
+ public:
+  explicit PromptOwner(QWidget* window);
+  ~PromptOwner();
+  PromptOwner(const PromptOwner&) = delete;
+  PromptOwner& operator=(const PromptOwner&) = delete;
+
+  // The innermost shown owner; else the modal dialog in front; else null.
+  static QWidget* Current();
+};
+
+// Makes a window about to open over its parent stay on top as the parent
+// does, so that it is never hidden behind a window that stays on top.
+void StayOverParent(QWidget& window);
+
+// The program's prompt: real message boxes and the real save dialog, over
+// the current owner (else the given parent). A splash still on the screen is
+// taken away first: it stays on top and would hide them.
 class MessageBoxPrompt : public Prompt {
  public:
-  explicit MessageBoxPrompt(QWidget* parent = nullptr) : parent_(parent) {}
-  void SetParent(QWidget* parent) { parent_ = parent; }
+  explicit MessageBoxPrompt(QWidget* parent = nullptr);
+  void SetParent(QWidget* parent);
+  // The window a box opens over.
+  QWidget* Owner() const;
   PromptAnswer Ask(PromptKind kind, const QString& title, const QString& text, PromptButtons buttons,
                    std::optional<QPoint> at) override;
   QString ChooseSaveFile(const QString& initialFolder) override;
 
  private:
-  QWidget* parent_;
+  QPointer<QWidget> parent_;
 };
 
 // The chosen path with the save dialog's default extension ".RTF" added

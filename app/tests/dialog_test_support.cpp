@@ -12,7 +12,8 @@ namespace kal {
 
 PromptAnswer RecordingPrompt::Ask(PromptKind kind, const QString& title, const QString& text, PromptButtons buttons,
                                   std::optional<QPoint> at) {
-  boxes.push_back({title, text});
+  const QWidget* owner = PromptOwner::Current();
+  boxes.push_back({title, text, owner ? owner->objectName() : QString()});
   return ScriptedPrompt::Ask(kind, title, text, buttons, at);
 }
 

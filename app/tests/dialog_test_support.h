@@ -20,6 +20,9 @@ class TBibleSearchDlg;
 struct ShownBox {
   QString title;
   QString text;
+  // The window the box opens over, by name (empty: none, so the main window);
+  // the window itself may be gone by the time a test looks.
+  QString owner;
 };
 
 class RecordingPrompt : public ScriptedPrompt {

@@ -11,6 +11,7 @@
 #include "kalview_fixture.h"
 #include "main_form.h"
 #include "stored_values.h"
+#include "window_placement.h"
 
 namespace kal {
 namespace {
@@ -147,12 +148,70 @@ TEST_F(SettingsTest, PlacementIsRestoredAndUnknownStatesOpenNormally) {
 TEST_F(SettingsTest, DialogsAreCentredAtFirstAndKeptOnTheScreenWhenSaved) {
   Start();
   TDateBox& box = *windows_.dateBox;
-  EXPECT_EQ(box.x(), 1280 / 2 - box.width() / 2);
+  // Centred for the size it shows at, before it is first shown.
+  const QSize shown = box.sizeHint();
+  EXPECT_GE(shown.width(), 403);
+  EXPECT_EQ(box.size(), shown);
+  EXPECT_EQ(box.x(), 1280 / 2 - shown.width() / 2);
+  EXPECT_EQ(box.y(), 800 / 2 - shown.height() / 2);
   box.move(1200, -50);
   const int width = box.width();  // the box is gone once the windows are closed
   Stop();
   EXPECT_EQ(Stored("DateWindow/Left").toInt(), 1280 - width);
   EXPECT_EQ(Stored("DateWindow/Top"), "0");
+}
+
+TEST_F(SettingsTest, SavedPlacesOffTheScreenOrOfImpossibleSizesOpenOnIt) {
+  const struct {
+    const char *left, *top, *width, *height;
+  } cases[] = {{"10", "10", "2147483647", "2147483647"}, {"-100000", "-100000", "700", "500"},
+               {"100000", "100000", "900", "700"}, {"0", "0", "-1", "-1"}};
+  const QRect screen(0, 0, 1280, 800);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.left) + " " + c.top + " " + c.width + " " + c.height);
+    for (const char* key : {"MainWindow", "DateWindow"}) {
+      Store(QString(key) + "/Left", c.left);
+      Store(QString(key) + "/Top", c.top);
+    }
+    Store("MainWindow/Width", c.width);
+    Store("MainWindow/Height", c.height);
+    Store("MainWindow/FormState", "Normal");
+    Start();
+    // Offscreen windows get a small frame of their own: the rectangle's
+    // corner on the screen and its size within it (the whole frame is checked
+    // under a window manager).
+    for (const QWidget* window : {static_cast<QWidget*>(windows_.main.get()), static_cast<QWidget*>(windows_.dateBox)}) {
+      EXPECT_TRUE(screen.contains(window->geometry().topLeft())) << window->x() << "," << window->y();
+      EXPECT_LE(window->width(), screen.width());
+      EXPECT_LE(window->height(), screen.height());
+      EXPECT_LE(window->x() + window->width() / 2, screen.right());
+      EXPECT_LE(window->y() + window->height() / 2, screen.bottom());
+    }
+    EXPECT_GE(windows_.main->width(), windows_.main->minimumSizeHint().width());
+    Stop();
+  }
+}
+
+TEST_F(SettingsTest, AMaximisedWindowSavesTheRectangleItComesBackTo) {
+  // No size saved, or the -1 an earlier session wrote: the default size,
+  // centred, and saved as such while maximised.
+  for (const char* saved : {"", "-1"}) {
+    SCOPED_TRACE(saved);
+    if (*saved) {
+      Store("MainWindow/Width", saved);
+      Store("MainWindow/Height", saved);
+    }
+    Start();
+    ASSERT_TRUE(windows_.main->isMaximized());
+    const QSize size = DefaultMainSize(*windows_.main);
+    EXPECT_GE(size.width(), 1280 * 3 / 4);
+    EXPECT_GE(size.height(), 800 * 3 / 4);
+    Stop();
+    EXPECT_EQ(Stored("MainWindow/Width").toInt(), size.width());
+    EXPECT_EQ(Stored("MainWindow/Height").toInt(), size.height());
+    EXPECT_EQ(Stored("MainWindow/Left").toInt(), 640 - size.width() / 2);
+    EXPECT_EQ(Stored("MainWindow/Top").toInt(), 400 - size.height() / 2);
+  }
 }
 
 }  // namespace
