@@ -28,6 +28,7 @@
 #include "date_box.h"
 #include "icon_panel.h"
 #include "locale_date_names.h"
+#include "page_ink.h"
 #include "rich_edit.h"
 
 namespace kal {
@@ -246,7 +247,8 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 void TMainForm::SetPersonalBackground(bool personal) {
   // The margins around the text take the page's colour too.
-  const QColor page = personal ? QColor(255, 255, 239) : QApplication::palette().color(QPalette::Base);
+  const QPalette desktop = QApplication::palette();
+  const QColor page = personal ? PersonalPageColour(desktop) : desktop.color(QPalette::Base);
   QPalette colours = editor_->palette();
   colours.setColor(QPalette::Base, page);
   colours.setColor(QPalette::Window, page);
