@@ -42,7 +42,7 @@ QString PrintRangeDateMessage() {
 void FillMonthList(QComboBox& list) {
   PrepareList(list);
   for (int month = 1; month <= 12; ++month) {
-    list.addItem(QString::fromStdString(ProgramDateNames().MonthName(month)));
+    list.addItem(QString::fromStdString(ProgramDateNames().StandaloneMonthName(month)));
   }
 }
 

@@ -11,9 +11,9 @@ namespace kal {
 IconPanel::IconPanel(QWidget* parent) : QFrame(parent) {
   setObjectName("ContainerPanel");
   setAutoFillBackground(true);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
+  // The page's own colours: white with black captions in a light palette,
+  // and following a dark or high-contrast one.
+  setBackgroundRole(QPalette::Base);
   libraries_ = std::make_unique<IconLibraries>(App().programFolder.toStdString());
   decoder_ = std::make_unique<TJPEGStreamDecompressor>();
   UseMainWindowSettings(*decoder_);
@@ -35,9 +35,7 @@ IconPanel::IconPanel(QWidget* parent) : QFrame(parent) {
   QFont arial("Arial");
   arial.setPixelSize(12);
   caption_->setFont(arial);
-  QPalette black = caption_->palette();
-  black.setColor(QPalette::WindowText, Qt::black);
-  caption_->setPalette(black);
+  caption_->setForegroundRole(QPalette::Text);
   column->addWidget(caption_, 1);
 
   bottom_ = new QFrame(this);

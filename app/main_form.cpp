@@ -29,6 +29,7 @@
 #include "icon_panel.h"
 #include "locale_date_names.h"
 #include "modal_runner.h"
+#include "page_ink.h"
 #include "rich_edit.h"
 #include "window_placement.h"
 
@@ -248,7 +249,8 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 void TMainForm::SetPersonalBackground(bool personal) {
   // The margins around the text take the page's colour too.
-  const QColor page = personal ? QColor(255, 255, 239) : QApplication::palette().color(QPalette::Base);
+  const QPalette desktop = QApplication::palette();
+  const QColor page = personal ? PersonalPageColour(desktop) : desktop.color(QPalette::Base);
   QPalette colours = editor_->palette();
   colours.setColor(QPalette::Base, page);
   colours.setColor(QPalette::Window, page);

@@ -17,6 +17,7 @@
 
 #include "icon_panel.h"
 #include "main_form.h"
+#include "page_ink.h"
 #include "rich_edit.h"
 
 namespace kal {
@@ -358,6 +359,7 @@ void TMainForm::BuildCentralArea() {
   editor_->setAcceptRichText(true);
   editor_->setContextMenuPolicy(Qt::CustomContextMenu);
   editor_->setAutoFillBackground(true);
+  new PageInk(editor_);
   row->addWidget(editor_, 1);
   column->addLayout(row, 1);
   setCentralWidget(central);

@@ -18,8 +18,9 @@ QString DailyReadingsText(BibleReader& reader, const SelectedDay& day, CalendarM
   options.Mode = mode;
   options.VerseNumbers = verseNumbers;
   options.ProgramFolder = reader.ProgramDirectory();
-  options.Names = &ProgramDateNames();
-  // The page comes in the Bible files' code page with CR LF line breaks.
+  options.Names = &ProgramPageDateNames();
+  // The page comes in the Bible files' code page with CR LF line breaks; the
+  // locale's names went in as that code page too.
   QString page = QString::fromStdString(Utf8FromWindows1252(GetDailyReadings(reader, day, options)));
   page.replace("\r\n", "\n");
   return page;

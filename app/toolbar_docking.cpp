@@ -31,15 +31,31 @@ constexpr const char* kBaseIconSize = "kalBaseIconSize";
 
 int Scaled(int size, bool small) { return small ? static_cast<int>(std::lround(size * 36.0 / 40.0)) : size; }
 
-QIcon MagnifierGlyph() {
-  QPixmap glyph(16, 16);
-  glyph.fill(Qt::transparent);
-  QPainter painter(&glyph);
+// The lens drawn on a 16-pixel grid; a painter scaled by 2 gives the same
+// shape with twice the pixels, so a high-density screen shows it sharp.
+void DrawMagnifier(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Qt::black, 2));
   painter.drawEllipse(QRectF(2, 2, 8, 8));
   painter.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
-  return QIcon(glyph);
+}
+
+QPixmap MagnifierPixmap(int scale) {
+  QPixmap glyph(16 * scale, 16 * scale);
+  glyph.fill(Qt::transparent);
+  QPainter painter(&glyph);
+  painter.scale(scale, scale);
+  DrawMagnifier(painter);
+  painter.end();
+  glyph.setDevicePixelRatio(scale);
+  return glyph;
+}
+
+QIcon MagnifierGlyph() {
+  QIcon glyph;
+  glyph.addPixmap(MagnifierPixmap(1));
+  glyph.addPixmap(MagnifierPixmap(2));
+  return glyph;
 }
 
 QAction* HolderOf(QToolBar* bar, QWidget* widget) {

@@ -2,6 +2,7 @@
 // want UTF-8.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,9 @@ namespace kal {
 // Each byte becomes its character in UTF-8; the five bytes the code page
 // leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become U+FFFD.
 std::string Utf8FromWindows1252(std::string_view text);
+
+// The code page's bytes for UTF-8 text; nothing when a character has no
+// Windows-1252 form or the text is not UTF-8.
+std::optional<std::string> Windows1252FromUtf8(std::string_view utf8);
 
 }  // namespace kal

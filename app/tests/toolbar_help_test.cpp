@@ -385,3 +385,23 @@ TEST(HelpTopicsTest, SourcesBecomePages) {
 
 }  // namespace
 }  // namespace kal
+
+namespace kal {
+namespace {
+
+TEST_F(ToolbarHelpTest, ToolbarGlyphsHaveTwiceThePixelsOnAHighDensityScreen) {
+  Start();
+  for (const char* name : {"MTBSelectDate", "MTBSave", "MTBFindSaint", "ETBUndo"}) {
+    SCOPED_TRACE(name);
+    const QIcon glyph = windows_.main->ToolButton(name)->icon();
+    ASSERT_FALSE(glyph.isNull());
+    const QPixmap normal = glyph.pixmap(QSize(16, 16), 1.0);
+    const QPixmap dense = glyph.pixmap(QSize(16, 16), 2.0);
+    EXPECT_EQ(normal.size(), QSize(16, 16));
+    EXPECT_EQ(dense.size(), QSize(32, 32)) << "drawn at twice the size, not stretched from 16 pixels";
+    EXPECT_EQ(dense.deviceIndependentSize(), QSizeF(16, 16));
+  }
+}
+
+}  // namespace
+}  // namespace kal

@@ -1,18 +1,50 @@
 // Pictures of the real main window for the documentation: the troparia and
 // kontakia view and the Bible readings view of one day.
-//   kalview_screenshot PROGRAM_FOLDER OUTPUT_FOLDER YYYY-MM-DD
+//   kalview_screenshot [--dark] PROGRAM_FOLDER OUTPUT_FOLDER YYYY-MM-DD
+// --dark takes the pictures in a dark desktop palette (files *_dark.png).
 // Run it under a display server (xvfb-run) with an empty settings store.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QTest>
+#include <cstring>
 
 #include "doc_tool_support.h"
 #include "main_form.h"
 #include "program_windows.h"
 
+namespace {
+
+// A palette of the kind dark desktop themes give.
+QPalette DarkPalette() {
+  QPalette p;
+  p.setColor(QPalette::Window, QColor(42, 46, 50));
+  p.setColor(QPalette::WindowText, QColor(252, 252, 252));
+  p.setColor(QPalette::Base, QColor(27, 30, 32));
+  p.setColor(QPalette::AlternateBase, QColor(35, 38, 41));
+  p.setColor(QPalette::Text, QColor(252, 252, 252));
+  p.setColor(QPalette::Button, QColor(49, 54, 59));
+  p.setColor(QPalette::ButtonText, QColor(252, 252, 252));
+  p.setColor(QPalette::Highlight, QColor(61, 174, 233));
+  p.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
+  p.setColor(QPalette::ToolTipBase, QColor(49, 54, 59));
+  p.setColor(QPalette::ToolTipText, QColor(252, 252, 252));
+  return p;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  const bool dark = argc > 1 && std::strcmp(argv[1], "--dark") == 0;
+  if (dark) {
+    QApplication::setPalette(DarkPalette());
+    argv[1] = argv[0];
+    ++argv;
+    --argc;
+  }
+  const QString suffix = dark ? "_dark.png" : ".png";
   kal::DocToolStart start;
   if (!start.Begin(argc, argv, "kalview_screenshot")) return 2;
   const QDir& out = start.out;
@@ -22,10 +54,10 @@ int main(int argc, char* argv[]) {
   kal::TMainForm& main = *windows.main;
   if (!kal::ShowOverWorkingArea(main)) return 1;
   QTest::qWait(500);
-  main.grab().save(out.filePath("kalview_troparia.png"));
+  main.grab().save(out.filePath("kalview_troparia" + suffix));
   main.Action("MDailyBibleReadings")->trigger();
   QTest::qWait(300);
-  main.grab().save(out.filePath("kalview_readings.png"));
+  main.grab().save(out.filePath("kalview_readings" + suffix));
   main.Action("MTroparionKontakion")->trigger();
   return 0;
 }

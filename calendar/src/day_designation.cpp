@@ -32,7 +32,7 @@ std::string DateTitle(const SelectedDay& day, CalendarMode mode, const DateNames
 }
 
 std::string MonthText(const SelectedDay& day, CalendarMode mode, const DateNames& names) {
-  return names.MonthName(DecodeDate(mode == CalendarMode::Old ? day.OldDate : day.NewDate).month);
+  return names.StandaloneMonthName(DecodeDate(mode == CalendarMode::Old ? day.OldDate : day.NewDate).month);
 }
 
 std::string YearText(const SelectedDay& day, CalendarMode mode) {

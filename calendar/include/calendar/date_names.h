@@ -11,6 +11,9 @@ class DateNames {
   virtual ~DateNames() = default;
   virtual std::string MonthName(int month) const = 0;      // 1 = January ... 12 = December
   virtual std::string WeekdayName(int weekday) const = 0;  // 1 = Sunday ... 7 = Saturday
+  // The month on its own, as a heading or in a list; some languages write
+  // it differently inside a date.
+  virtual std::string StandaloneMonthName(int month) const { return MonthName(month); }
 };
 
 const DateNames& EnglishDateNames();
