@@ -101,4 +101,20 @@ DayChoice ChooseDay(const Options& options, kal::DayNumber today) {
   return choice;
 }
 
+RangeChoice ChooseRange(const Options& options, const std::string& first, const std::string& last,
+                        kal::DayNumber today, const char* backwards) {
+  RangeChoice range;
+  kal::DayNumber* ends[2] = {&range.first, &range.last};
+  const std::string* dates[2] = {&first, &last};
+  for (int i = 0; i < 2; ++i) {
+    Options one = options;
+    one.date = *dates[i];
+    const DayChoice choice = ChooseDay(one, today);
+    if (!choice.error.empty()) return {0, 0, choice.error};
+    *ends[i] = choice.day.NewDate;
+  }
+  if (range.last < range.first) range.error = backwards;
+  return range;
+}
+
 }  // namespace kalday

@@ -37,4 +37,14 @@ struct DayChoice {
 // outside the calendar's range.
 DayChoice ChooseDay(const Options& options, kal::DayNumber today);
 
+struct RangeChoice {
+  kal::DayNumber first = 0, last = 0;  // New-calendar day numbers
+  std::string error;                   // one line, empty on success
+};
+
+// A run of days given as two dates of the calendar in force, each read as
+// --date reads its date; `backwards` is the error when the last comes first.
+RangeChoice ChooseRange(const Options& options, const std::string& first, const std::string& last,
+                        kal::DayNumber today, const char* backwards);
+
 }  // namespace kalday

@@ -73,28 +73,16 @@ int RunKalday(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
   if (options.from) {
     // One page a day over a run of days, each exactly as its own run prints it.
-    kal::DayNumber ends[2] = {0, 0};
-    for (int i = 0; i < 2; ++i) {
-      Options one = options;
-      one.date = i == 0 ? *options.from : *options.to;
-      const DayChoice choice = ChooseDay(one, today);
-      if (!choice.error.empty()) {
-        err << "kalday: " << choice.error << "\n";
-        return 2;
-      }
-      ends[i] = choice.day.NewDate;
-    }
-    if (ends[1] < ends[0]) {
-      err << "kalday: --to comes before --from\n";
+    const RangeChoice range = ChooseRange(options, *options.from, *options.to, today, "--to comes before --from");
+    if (!range.error.empty()) {
+      err << "kalday: " << range.error << "\n";
       return 2;
     }
     int status = 0;
     if (options.json) out << "[";
-    for (kal::DayNumber n = ends[0]; n <= ends[1]; ++n) {
-      const kal::SelectedDay newDay = kal::MakeSelectedDay(n, kal::CalendarMode::New);
-      const kal::SelectedDay day =
-          options.mode == kal::CalendarMode::New ? newDay : kal::MakeSelectedDay(newDay.OldDate, kal::CalendarMode::Old);
-      if (options.json && n != ends[0]) out << ",";
+    for (kal::DayNumber n = range.first; n <= range.last; ++n) {
+      const kal::SelectedDay day = kal::MakeSelectedDayOfNewDate(n, options.mode);
+      if (options.json && n != range.first) out << ",";
       status = std::max(status, PrintOneDay(DayContext{options, day, options.mode}, out, err));
     }
     if (options.json) out << "]\n";

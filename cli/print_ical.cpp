@@ -50,19 +50,10 @@ std::string WriteWhole(const std::filesystem::path& path, const std::string& byt
 
 int PrintIcal(const Options& options, kal::DayNumber today, const std::filesystem::path& programFolder,
               std::ostream& out, std::ostream& err) {
-  kal::DayNumber ends[2] = {0, 0};
-  for (int i = 0; i < 2; ++i) {
-    Options one = options;
-    one.date = (*options.ical)[i];
-    const DayChoice choice = ChooseDay(one, today);
-    if (!choice.error.empty()) {
-      err << "kalday: " << choice.error << "\n";
-      return 2;
-    }
-    ends[i] = choice.day.NewDate;
-  }
-  if (ends[1] < ends[0]) {
-    err << "kalday: --ical: the last day comes before the first\n";
+  const RangeChoice range = ChooseRange(options, (*options.ical)[0], (*options.ical)[1], today,
+                                        "--ical: the last day comes before the first");
+  if (!range.error.empty()) {
+    err << "kalday: " << range.error << "\n";
     return 2;
   }
 
@@ -73,7 +64,7 @@ int PrintIcal(const Options& options, kal::DayNumber today, const std::filesyste
   exportOptions.Stamp = UtcStamp();
   exportOptions.Commemorations = [](std::uint16_t key) { return kal::TitleBlock(HymnsText(key)); };
   std::string missing;
-  const std::string calendar = kal::CalendarExport(ends[0], ends[1], exportOptions, &missing);
+  const std::string calendar = kal::CalendarExport(range.first, range.last, exportOptions, &missing);
   if (!missing.empty()) {
     err << "kalday: " << missing << "\n";
     return 1;

@@ -221,8 +221,7 @@ std::string CalendarExport(DayNumber first, DayNumber last, const CalendarExport
   readings.Mode = mode;
   readings.ProgramFolder = options.ProgramFolder;
   for (DayNumber n = first; n <= last; ++n) {
-    const SelectedDay newDay = MakeSelectedDay(n, CalendarMode::New);
-    const SelectedDay day = mode == CalendarMode::New ? newDay : MakeSelectedDay(newDay.OldDate, CalendarMode::Old);
+    const SelectedDay day = MakeSelectedDayOfNewDate(n, mode);
     const std::uint16_t key = DateKey(day, mode);
     const std::vector<std::string> saints = options.Commemorations ? options.Commemorations(key) : std::vector<std::string>{};
 

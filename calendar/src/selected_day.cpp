@@ -199,4 +199,10 @@ SelectedDay MakeSelectedDay(DayNumber activeDate, CalendarMode mode) {
   return day;
 }
 
+SelectedDay MakeSelectedDayOfNewDate(DayNumber newDate, CalendarMode mode) {
+  SelectedDay day;
+  SelectNewDate(day, newDate, mode);
+  return day;
+}
+
 }  // namespace kal

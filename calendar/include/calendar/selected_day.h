@@ -99,5 +99,7 @@ void SelectDate(SelectedDay& day, DayNumber activeDate, CalendarMode mode);
 
 // A freshly computed SelectedDay for a date on the active calendar.
 SelectedDay MakeSelectedDay(DayNumber activeDate, CalendarMode mode);
+// The same for a New-calendar (civil) date, on either calendar.
+SelectedDay MakeSelectedDayOfNewDate(DayNumber newDate, CalendarMode mode);
 
 }  // namespace kal
