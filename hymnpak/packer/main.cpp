@@ -57,7 +57,6 @@ void checkDay(const Day& d, std::vector<Diagnostic>& errors) {
     if (!wants && d.hasSection) fail("extra section on a day that has none");
     if (d.hasSection) {
         if (d.section.title.empty()) fail("extra section without a title");
-        if (d.section.hymns.empty()) fail("extra section without hymns");
     }
     size_t size = dayDocumentRtf(d).size() + 1;
     if (size < 800 || size > 4710)
