@@ -112,7 +112,9 @@ TEST_F(PersonalCopiesTest, LeavingAnEditedPageYesNoCancel) {
     EXPECT_EQ(prompt_.Texts(), QStringList{"Text has changed. Create new personalized file?"});
     EXPECT_EQ(QFile::exists(CopyPath("12-25.TRP")), c.copyWritten);
     EXPECT_EQ(ShownDate() == (YearMonthDay{2020, 12, 26}), c.dayChanged);
-    if (c.copyWritten) EXPECT_TRUE(richtext::rtfToPlainText(Contents(CopyPath("12-25.TRP"))).startsWith("Edited. "));
+    if (c.copyWritten) {
+      EXPECT_TRUE(richtext::rtfToPlainText(Contents(CopyPath("12-25.TRP"))).startsWith("Edited. "));
+    }
     EXPECT_EQ(Editor()->document()->isModified(), !c.dayChanged);
     Stop();
     QFile::remove(CopyPath("12-25.TRP"));

@@ -38,7 +38,7 @@ void print(const Diagnostic& d) {
 }
 
 std::string keyName(int key) {
-    char buf[8];
+    char buf[16];
     std::snprintf(buf, sizeof buf, "%04d", key);
     return buf;
 }

@@ -143,7 +143,9 @@ TEST_P(EveryVerseTest, ReadsAsAPassageOfItsOwn) {
   BibleReader reader(BinDir());
   ASSERT_TRUE(reader.OpenBibleFile(f.file)) << f.file << " in " << BinDir();
   const std::vector<VerseLine> lines = VerseLines(BinDir() / f.file, f.apocrypha);
-  if (f.verses) EXPECT_EQ(lines.size(), f.verses);
+  if (f.verses) {
+    EXPECT_EQ(lines.size(), f.verses);
+  }
   size_t failures = 0;
   std::vector<const VerseLine*> lastOfBook(f.books, nullptr);
   for (const VerseLine& v : lines) {

@@ -129,7 +129,9 @@ TEST(BibleReaderRandom, ArbitraryBytesNeverGivePartialPassages) {
     const auto number = [&] { return RandomText(rng, "0123", 2); };
     const std::string got = reader.ReadPassage(std::uniform_int_distribution<int>(-1, 13)(rng), number(), number(),
                                                number(), number(), round % 3 == 0, round % 5 == 0);
-    if (!got.empty()) ASSERT_TRUE(got.rfind("     ", 0) == 0 || got.rfind("Chapter ", 0) == 0) << got;
+    if (!got.empty()) {
+      ASSERT_TRUE(got.rfind("     ", 0) == 0 || got.rfind("Chapter ", 0) == 0) << got;
+    }
   }
 }
 

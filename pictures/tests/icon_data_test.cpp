@@ -120,7 +120,9 @@ void CheckPictures(const IconLibraryInstance* lib, bool dayPack) {
     const std::size_t length = kal::LoadIconString(lib, e.key, caption, sizeof caption);
     EXPECT_GT(length, 0u);
     EXPECT_LE(strlen(e.caption), 255u);
-    if (i > 0) EXPECT_LT(lib->entries[i - 1].key, e.key) << "entries sorted by key";
+    if (i > 0) {
+      EXPECT_LT(lib->entries[i - 1].key, e.key) << "entries sorted by key";
+    }
   }
 }
 
