@@ -12,17 +12,9 @@
 #include "app_context.h"
 #include "main_form.h"
 #include "program_windows.h"
+#include "silent_prompt.h"
 
 namespace {
-
-class SilentPrompt : public kal::Prompt {
- public:
-  kal::PromptAnswer Ask(kal::PromptKind, const QString&, const QString&, kal::PromptButtons,
-                        std::optional<QPoint>) override {
-    return kal::PromptAnswer::Cancel;
-  }
-  QString ChooseSaveFile(const QString&) override { return {}; }
-};
 
 // Milliseconds from creating the windows to the page painted once.
 double OpenWithCopy(const QByteArray& copy, SilentPrompt& prompt, const kal::ScreenInfo& screen) {

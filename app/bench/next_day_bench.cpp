@@ -33,19 +33,11 @@
 #include "program_windows.h"
 #include "readings_page.h"
 #include "stored_values.h"
+#include "silent_prompt.h"
 
 namespace {
 
 constexpr int kYear = 2026;
-
-class SilentPrompt : public kal::Prompt {
- public:
-  kal::PromptAnswer Ask(kal::PromptKind, const QString&, const QString&, kal::PromptButtons,
-                        std::optional<QPoint>) override {
-    return kal::PromptAnswer::Cancel;
-  }
-  QString ChooseSaveFile(const QString&) override { return {}; }
-};
 
 double Ms(qint64 nanoseconds) { return nanoseconds / 1e6; }
 

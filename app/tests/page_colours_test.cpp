@@ -9,6 +9,7 @@
 #include <QTextEdit>
 #include <cmath>
 
+#include "dark_palette.h"
 #include "icon_panel.h"
 #include "kalview_fixture.h"
 #include "main_form.h"
@@ -24,20 +25,6 @@ double Luminance(QColor c) {
 double Contrast(QColor a, QColor b) {
   const double la = Luminance(a), lb = Luminance(b);
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-QPalette DarkPalette() {
-  QPalette p;
-  p.setColor(QPalette::Window, QColor(42, 46, 50));
-  p.setColor(QPalette::WindowText, QColor(252, 252, 252));
-  p.setColor(QPalette::Base, QColor(27, 30, 32));
-  p.setColor(QPalette::AlternateBase, QColor(35, 38, 41));
-  p.setColor(QPalette::Text, QColor(252, 252, 252));
-  p.setColor(QPalette::Button, QColor(49, 54, 59));
-  p.setColor(QPalette::ButtonText, QColor(252, 252, 252));
-  p.setColor(QPalette::Highlight, QColor(61, 174, 233));
-  p.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
-  return p;
 }
 
 QPalette HighContrastPalette() {
@@ -124,7 +111,7 @@ class PageColoursTest : public KalviewTest {
 };
 
 TEST_F(PageColoursTest, BothViewsAndTheIconPanelAreReadableInDarkAndHighContrastPalettes) {
-  for (const QPalette& palette : {DarkPalette(), HighContrastPalette()}) {
+  for (const QPalette& palette : {DarkDesktopPalette(), HighContrastPalette()}) {
     QApplication::setPalette(palette);
     Start(QDate(2021, 1, 7));
     QTextEdit* editor = Editor();
@@ -153,13 +140,13 @@ TEST_F(PageColoursTest, BothViewsAndTheIconPanelAreReadableInDarkAndHighContrast
 }
 
 TEST_F(PageColoursTest, APersonalisedCopyIsMarkedInEveryPaletteAndSavedAsBefore) {
-  QApplication::setPalette(DarkPalette());
+  QApplication::setPalette(DarkDesktopPalette());
   Start();
   prompt_.answers = {PromptAnswer::Ok};
   Press(Qt::Key_S, Qt::ControlModifier);
   ASSERT_TRUE(QFile::exists(CopyPath("12-25.TRP")));
   const QColor marked = Editor()->palette().color(QPalette::Base);
-  EXPECT_NE(marked, DarkPalette().color(QPalette::Base)) << "a copy is visibly marked";
+  EXPECT_NE(marked, DarkDesktopPalette().color(QPalette::Base)) << "a copy is visibly marked";
   EXPECT_LT(marked.lightnessF(), 0.5) << "and stays dark in a dark palette";
   EXPECT_GE(WeakestText(Editor()), 4.5);
   // The copy holds the page's black, as it does in a light palette.

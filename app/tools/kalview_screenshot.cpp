@@ -10,36 +10,16 @@
 #include <QTest>
 #include <cstring>
 
+#include "dark_palette.h"
 #include "doc_tool_support.h"
 #include "main_form.h"
 #include "program_windows.h"
-
-namespace {
-
-// A palette of the kind dark desktop themes give.
-QPalette DarkPalette() {
-  QPalette p;
-  p.setColor(QPalette::Window, QColor(42, 46, 50));
-  p.setColor(QPalette::WindowText, QColor(252, 252, 252));
-  p.setColor(QPalette::Base, QColor(27, 30, 32));
-  p.setColor(QPalette::AlternateBase, QColor(35, 38, 41));
-  p.setColor(QPalette::Text, QColor(252, 252, 252));
-  p.setColor(QPalette::Button, QColor(49, 54, 59));
-  p.setColor(QPalette::ButtonText, QColor(252, 252, 252));
-  p.setColor(QPalette::Highlight, QColor(61, 174, 233));
-  p.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
-  p.setColor(QPalette::ToolTipBase, QColor(49, 54, 59));
-  p.setColor(QPalette::ToolTipText, QColor(252, 252, 252));
-  return p;
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   const bool dark = argc > 1 && std::strcmp(argv[1], "--dark") == 0;
   if (dark) {
-    QApplication::setPalette(DarkPalette());
+    QApplication::setPalette(kal::DarkDesktopPalette());
     argv[1] = argv[0];
     ++argv;
     --argc;
